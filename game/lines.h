@@ -8,9 +8,13 @@
 
 namespace quorbals {
 
-// Points for one pass that removed this many balls.
+constexpr int kMinLine = 5;
+
+// Points for one pass that removed this many balls: 10 for five, 12 for
+// each ball beyond five, nothing below five.
 std::int32_t PointsForPass(std::int32_t ballsRemoved);
 
+// Empties one cell and keeps the Desk, FreeCellList and FreeCount in step.
 void ClearCell(GameState& state, Effects& effects, int x, int y);
 
 // One pass over the Desk; sets state.linesRemoved and returns BallsRemoved.

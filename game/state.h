@@ -19,8 +19,12 @@ constexpr int kPreviewCount = 3;
 using BallColor = std::int32_t;
 constexpr BallColor kNoBall = -1;
 
-constexpr int CellIndex(int x, int y) { return y * kDeskSide + x; }
-constexpr bool OnDesk(int x, int y) { return x >= 0 && x < kDeskSide && y >= 0 && y < kDeskSide; }
+constexpr int CellIndex(int x, int y) {
+    return y * kDeskSide + x;
+}
+constexpr bool OnDesk(int x, int y) {
+    return x >= 0 && x < kDeskSide && y >= 0 && y < kDeskSide;
+}
 
 struct Cell {
     std::int32_t x = 0;
