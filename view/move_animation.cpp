@@ -1,0 +1,50 @@
+#include "view/move_animation.h"
+
+#include "game/path_search.h"
+
+namespace quorbals {
+
+namespace {
+
+Cell Neighbour(Cell cell, Direction d) {
+    switch (d) {
+        case kLeft:
+            return Cell{cell.x - 1, cell.y};
+        case kUp:
+            return Cell{cell.x, cell.y - 1};
+        case kRight:
+            return Cell{cell.x + 1, cell.y};
+        case kDown:
+            return Cell{cell.x, cell.y + 1};
+        default:
+            return cell;
+    }
+}
+
+}  // namespace
+
+void MoveTimerTick(GameState& state, Effects& effects) {
+    MoveState& move = state.move;
+    effects.DrawEmptyTile(move.from.x, move.from.y);
+    effects.DrawBallTile(move.to.x, move.to.y, move.color, 0);
+    effects.RepaintDesk();
+    effects.PlaySound(SoundCue::Move);
+
+    if (move.to == state.path.target) {
+        effects.StopTimer(GameTimer::Move);
+        state.turnPhase = 0;
+        effects.StartTimer(GameTimer::Wait);
+        return;
+    }
+
+    move.from = move.to;
+    const Cell next =
+        Neighbour(move.to, ForwardOf(state.path.grid[CellIndex(move.to.x, move.to.y)]));
+    // A step that would leave the Desk is not taken; input cannot rebuild
+    // the route while a ball travels, so a sound route never asks for one.
+    if (OnDesk(next.x, next.y)) {
+        move.to = next;
+    }
+}
+
+}  // namespace quorbals

@@ -1,0 +1,125 @@
+#include "view/pointer_input.h"
+
+#include <algorithm>
+
+#include "game/move.h"
+#include "game/path_search.h"
+#include "view/arrows.h"
+
+namespace quorbals {
+
+namespace {
+
+constexpr std::int32_t kUnmarked = -1;
+constexpr int kGlowFrames = 4;
+
+bool HasSelection(const GameState& state) {
+    return state.selection.color != kNoBall;
+}
+
+Cell SelectedCell(const GameState& state) {
+    return Cell{state.selection.x, state.selection.y};
+}
+
+void SelectBall(GameState& state, Effects& effects, Cell cell) {
+    const BallColor color = state.desk[CellIndex(cell.x, cell.y)];
+    state.selection = Selection{cell.x, cell.y, color, 0};
+    effects.DrawBallTile(cell.x, cell.y, color, 0);
+    effects.PlaySound(SoundCue::Select);
+}
+
+void StartMove(GameState& state, Effects& effects, Cell target) {
+    const Cell from = SelectedCell(state);
+    const BallColor color = state.selection.color;
+    // The Desk holds the ball at its destination at once; the animation follows.
+    MoveBall(state, from, target);
+    state.move = MoveState{from, state.path.firstStep, color};
+    state.selection.color = kNoBall;
+    effects.StartTimer(GameTimer::Move);
+}
+
+}  // namespace
+
+void DeskMouseMove(GameState& state, Effects& effects, const ViewTables& tables, std::int32_t px,
+                   std::int32_t py, bool busy) {
+    if (busy || !HasSelection(state)) {
+        return;
+    }
+    EraseArrows(state, effects);
+    // Stops below leave the erased arrows for the next repaint (the glow
+    // tick at the latest), as a route is only repainted when one is drawn.
+    std::int32_t x = px;
+    std::int32_t y = py;
+    if (!PixelToCell(tables, x, y)) {
+        return;
+    }
+    if (state.desk[CellIndex(x, y)] != kNoBall) {
+        return;
+    }
+    if (FindPath(state, effects, Cell{x, y}) != PathResult::Found) {
+        return;
+    }
+    DrawArrows(state, effects, tables);
+}
+
+void DeskMouseUp(GameState& state, Effects& effects, const ViewTables& tables, std::int32_t px,
+                 std::int32_t py, bool busy) {
+    if (busy) {
+        return;
+    }
+    std::int32_t x = px;
+    std::int32_t y = py;
+    if (!PixelToCell(tables, x, y)) {
+        return;
+    }
+    const Cell cell{x, y};
+    const bool onBall = state.desk[CellIndex(x, y)] != kNoBall;
+
+    if (!HasSelection(state)) {
+        if (onBall) {
+            SelectBall(state, effects, cell);
+        }
+    } else {
+        const bool startsMove = !onBall && state.path.ready == 1 && state.path.target == cell;
+        if (startsMove) {
+            StartMove(state, effects, cell);
+        } else {
+            // The marks are about to be forgotten: make sure no arrow of this
+            // selection stays on the picture when the release comes without a
+            // pointer move to its spot. Only a drawn route (PathReady 1) can
+            // still be showing, and marked cells stay free while a ball is
+            // selected, so this blanks nothing else.
+            if (state.path.ready == 1) {
+                EraseArrows(state, effects);
+            }
+            if (onBall) {
+                const Cell old = SelectedCell(state);
+                effects.DrawBallTile(old.x, old.y, state.selection.color, 0);
+                state.selection.color = kNoBall;
+                if (!(cell == old)) {
+                    SelectBall(state, effects, cell);
+                }
+            }
+        }
+    }
+
+    if (HasSelection(state)) {
+        state.path.start = SelectedCell(state);
+        state.path.target = SelectedCell(state);
+        state.path.ready = 0;
+        std::fill(state.arrowMarks.begin(), state.arrowMarks.end(), kUnmarked);
+    }
+    effects.RepaintDesk();
+}
+
+void GlowTimerTick(GameState& state, Effects& effects) {
+    if (!HasSelection(state)) {
+        return;
+    }
+    Selection& sel = state.selection;
+    sel.glowFrame = (sel.glowFrame + 1) % kGlowFrames;
+    effects.DrawBallTile(sel.x, sel.y, sel.color, sel.glowFrame);
+    effects.RepaintDesk();
+}
+
+}  // namespace quorbals
