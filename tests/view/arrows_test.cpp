@@ -5,16 +5,15 @@
 #include <gtest/gtest.h>
 
 #include "game/path_search.h"
-#include "tests/view/board_setup.h"
-#include "tests/view/recording_effects.h"
+#include "tests/view/timed_fake_effects.h"
 #include "view/move_animation.h"
 
 namespace quorbals {
 namespace {
 
-using testing::EmptyGame;
+using testing::EmptyDesk;
 using testing::PutBall;
-using testing::RecordingEffects;
+using testing::TimedFakeEffects;
 using Calls = std::vector<std::string>;
 
 ViewTables ActiveTables() {
@@ -29,7 +28,7 @@ void SetCode(GameState& state, int x, int y, Direction back, Direction forward) 
 
 // The ball at (0,0) selected, route (1,0) (2,0) (3,0) (3,1) (3,2) found.
 GameState GameWithLRoute() {
-    GameState state = EmptyGame();
+    GameState state = EmptyDesk();
     PutBall(state, 0, 0, 3);
     state.path.grid[CellIndex(0, 0)] = kPathBlocked;
     SetCode(state, 1, 0, kLeft, kRight);
@@ -45,11 +44,12 @@ GameState GameWithLRoute() {
 
 TEST(Arrows, RouteIsDrawnWithOneSpritePerCellAndOneRepaint) {
     GameState state = GameWithLRoute();
-    RecordingEffects fx;
+    TimedFakeEffects fx;
     DrawArrows(state, fx, ActiveTables());
     // I_ArLR, I_ArLR, I_ArLD, I_ArUD, I_ArUC.
-    EXPECT_EQ(fx.calls, (Calls{"arrow 1,0 2", "arrow 2,0 2", "arrow 3,0 4", "arrow 3,1 14",
-                               "arrow 3,2 10", "repaint"}));
+    EXPECT_EQ(fx.events,
+              (Calls{"DrawArrowSprite(1,0,2)", "DrawArrowSprite(2,0,2)", "DrawArrowSprite(3,0,4)",
+                     "DrawArrowSprite(3,1,14)", "DrawArrowSprite(3,2,10)", "RepaintDesk"}));
     EXPECT_EQ(state.path.ready, 1);
     int marked = 0;
     for (int i = 0; i < kCellCount; ++i) {
@@ -77,30 +77,30 @@ TEST(Arrows, EveryRouteCodeHasItsSprite) {
 }
 
 TEST(Arrows, UnknownCodeIsMarkedButNotDrawn) {
-    GameState state = EmptyGame();
+    GameState state = EmptyDesk();
     state.path.grid[CellIndex(4, 4)] = PathCode(kLeft, kLeft);
-    RecordingEffects fx;
+    TimedFakeEffects fx;
     DrawArrows(state, fx, ActiveTables());
-    EXPECT_EQ(fx.calls, (Calls{"repaint"}));
+    EXPECT_EQ(fx.events, (Calls{"RepaintDesk"}));
     EXPECT_EQ(state.arrowMarks[CellIndex(4, 4)], -2);
 }
 
 TEST(Arrows, EraseBlanksEveryMarkedCellRowByRowWithoutRepaint) {
     GameState state = GameWithLRoute();
-    RecordingEffects fx;
+    TimedFakeEffects fx;
     DrawArrows(state, fx, ActiveTables());
     state.arrowMarks[CellIndex(8, 8)] = -2;  // an earlier route of this selection
     fx.Clear();
     EraseArrows(state, fx);
-    EXPECT_EQ(fx.calls, (Calls{"empty 1,0", "empty 2,0", "empty 3,0", "empty 3,1", "empty 3,2",
-                               "empty 8,8"}));
+    EXPECT_EQ(fx.events, (Calls{"DrawEmptyTile(1,0)", "DrawEmptyTile(2,0)", "DrawEmptyTile(3,0)",
+                                "DrawEmptyTile(3,1)", "DrawEmptyTile(3,2)", "DrawEmptyTile(8,8)"}));
     EXPECT_EQ(state.arrowMarks[CellIndex(3, 2)], -2);
     EXPECT_EQ(state.path.ready, 1);
 }
 
 // A move as the release starts it: the Desk already holds the ball at the
 // target, the selection is gone and the move timer runs.
-void StartMoveByHand(GameState& state, RecordingEffects& fx, BallColor color) {
+void StartMoveByHand(GameState& state, TimedFakeEffects& fx, BallColor color) {
     state.desk[CellIndex(state.path.start.x, state.path.start.y)] = kNoBall;
     state.desk[CellIndex(state.path.target.x, state.path.target.y)] = color;
     state.move = MoveState{state.path.start, state.path.firstStep, color};
@@ -110,7 +110,7 @@ void StartMoveByHand(GameState& state, RecordingEffects& fx, BallColor color) {
 
 TEST(MoveAnimation, BallPassesEveryRouteCellInFiveTicks) {
     GameState state = GameWithLRoute();
-    RecordingEffects fx;
+    TimedFakeEffects fx;
     StartMoveByHand(state, fx, 3);
     const Cell passed[] = {{1, 0}, {2, 0}, {3, 0}, {3, 1}, {3, 2}};
     Cell from{0, 0};
@@ -119,13 +119,14 @@ TEST(MoveAnimation, BallPassesEveryRouteCellInFiveTicks) {
         fx.Clear();
         MoveTimerTick(state, fx);
         const Cell to = passed[tick];
-        Calls expected{"empty " + std::to_string(from.x) + "," + std::to_string(from.y),
-                       "ball " + std::to_string(to.x) + "," + std::to_string(to.y) + " c3 f0",
-                       "repaint", "sound move"};
+        Calls expected{
+            "DrawEmptyTile(" + std::to_string(from.x) + "," + std::to_string(from.y) + ")",
+            "DrawBallTile(" + std::to_string(to.x) + "," + std::to_string(to.y) + ",3,0)",
+            "RepaintDesk", "PlaySound(Move)"};
         if (tick == 4) {
-            expected.insert(expected.end(), {"stop move", "start wait"});
+            expected.insert(expected.end(), {"StopTimer(Move)", "StartTimer(Wait)"});
         }
-        EXPECT_EQ(fx.calls, expected) << "tick " << tick;
+        EXPECT_EQ(fx.events, expected) << "tick " << tick;
         from = to;
     }
     EXPECT_FALSE(fx.moveTimer);
@@ -134,29 +135,29 @@ TEST(MoveAnimation, BallPassesEveryRouteCellInFiveTicks) {
 }
 
 TEST(MoveAnimation, OneCellRouteArrivesInOneTick) {
-    GameState state = EmptyGame();
+    GameState state = EmptyDesk();
     PutBall(state, 4, 4, 1);
     state.path.grid[CellIndex(4, 4)] = kPathBlocked;
     SetCode(state, 4, 5, kUp, kNone);
     state.path.start = Cell{4, 4};
     state.path.target = Cell{4, 5};
     state.path.firstStep = Cell{4, 5};
-    RecordingEffects fx;
+    TimedFakeEffects fx;
     StartMoveByHand(state, fx, 1);
     MoveTimerTick(state, fx);
-    EXPECT_EQ(fx.calls, (Calls{"empty 4,4", "ball 4,5 c1 f0", "repaint", "sound move", "stop move",
-                               "start wait"}));
-    EXPECT_EQ(fx.Count("sound move"), 1);
+    EXPECT_EQ(fx.events, (Calls{"DrawEmptyTile(4,4)", "DrawBallTile(4,5,1,0)", "RepaintDesk",
+                                "PlaySound(Move)", "StopTimer(Move)", "StartTimer(Wait)"}));
+    EXPECT_EQ(fx.Count("PlaySound(Move)"), 1);
     EXPECT_EQ(state.turnPhase, 0);
 }
 
 TEST(MoveAnimation, NeverStepsOffTheDesk) {
     // A grid whose forward direction points off the Desk keeps the ball put.
-    GameState state = EmptyGame();
+    GameState state = EmptyDesk();
     SetCode(state, 8, 0, kLeft, kRight);
     state.move = MoveState{Cell{7, 0}, Cell{8, 0}, 2};
     state.path.target = Cell{0, 8};
-    RecordingEffects fx;
+    TimedFakeEffects fx;
     MoveTimerTick(state, fx);
     EXPECT_EQ(state.move.to, (Cell{8, 0}));
 }

@@ -5,16 +5,15 @@
 #include <gtest/gtest.h>
 
 #include "game/turn_cycle.h"
-#include "tests/view/board_setup.h"
-#include "tests/view/recording_effects.h"
+#include "tests/view/timed_fake_effects.h"
 #include "view/move_animation.h"
 
 namespace quorbals {
 namespace {
 
-using testing::EmptyGame;
+using testing::EmptyDesk;
 using testing::PutBall;
-using testing::RecordingEffects;
+using testing::TimedFakeEffects;
 using Calls = std::vector<std::string>;
 
 // The middle of a cell's tile, in Desk picture pixels.
@@ -26,7 +25,7 @@ class PointerInput : public ::testing::Test {
 protected:
     PointerInput() {
         SetUpViewTables(tables);
-        state = EmptyGame();
+        state = EmptyDesk();
     }
 
     void Move(int x, int y) { DeskMouseMove(state, fx, tables, Px(x), Px(y), fx.Busy()); }
@@ -46,7 +45,7 @@ protected:
 
     ViewTables tables;
     GameState state;
-    RecordingEffects fx;
+    TimedFakeEffects fx;
 };
 
 TEST_F(PointerInput, ReleaseOnBallSelectsIt) {
@@ -54,7 +53,7 @@ TEST_F(PointerInput, ReleaseOnBallSelectsIt) {
     state.arrowMarks[CellIndex(7, 7)] = -2;  // left over from an earlier move
     state.path.ready = 1;
     Release(2, 5);
-    EXPECT_EQ(fx.calls, (Calls{"ball 2,5 c4 f0", "sound select", "repaint"}));
+    EXPECT_EQ(fx.events, (Calls{"DrawBallTile(2,5,4,0)", "PlaySound(Select)", "RepaintDesk"}));
     EXPECT_EQ(state.selection.x, 2);
     EXPECT_EQ(state.selection.y, 5);
     EXPECT_EQ(state.selection.color, 4);
@@ -69,7 +68,7 @@ TEST_F(PointerInput, ReleaseOnFreeCellWithoutSelectionOnlyRepaints) {
     PutBall(state, 2, 5, 4);
     const GameState before = state;
     Release(6, 6);
-    EXPECT_EQ(fx.calls, (Calls{"repaint"}));
+    EXPECT_EQ(fx.events, (Calls{"RepaintDesk"}));
     EXPECT_EQ(state.desk, before.desk);
     EXPECT_EQ(state.selection.color, kNoBall);
 }
@@ -78,10 +77,10 @@ TEST_F(PointerInput, ReleaseOffTheDeskDoesNothingAtAll) {
     PutBall(state, 0, 0, 1);
     DeskMouseUp(state, fx, tables, -25, 10, false);
     DeskMouseUp(state, fx, tables, 10, 265, false);
-    EXPECT_TRUE(fx.calls.empty());
+    EXPECT_TRUE(fx.events.empty());
     SelectAt(0, 0);
     DeskMouseUp(state, fx, tables, 300, 300, false);
-    EXPECT_TRUE(fx.calls.empty());
+    EXPECT_TRUE(fx.events.empty());
     EXPECT_EQ(state.selection.color, 1);
 }
 
@@ -89,8 +88,9 @@ TEST_F(PointerInput, PointerOverFreeCellShowsTheRoute) {
     PutBall(state, 0, 0, 3);
     SelectAt(0, 0);
     Move(3, 2);
-    EXPECT_EQ(fx.calls, (Calls{"arrow 1,0 2", "arrow 2,0 2", "arrow 3,0 4", "arrow 3,1 14",
-                               "arrow 3,2 10", "repaint"}));
+    EXPECT_EQ(fx.events,
+              (Calls{"DrawArrowSprite(1,0,2)", "DrawArrowSprite(2,0,2)", "DrawArrowSprite(3,0,4)",
+                     "DrawArrowSprite(3,1,14)", "DrawArrowSprite(3,2,10)", "RepaintDesk"}));
     EXPECT_EQ(state.path.target, (Cell{3, 2}));
     EXPECT_EQ(state.path.ready, 1);
     EXPECT_EQ(MarkedCells(), 5);
@@ -98,15 +98,15 @@ TEST_F(PointerInput, PointerOverFreeCellShowsTheRoute) {
     // The same spot again: erase, then the same route once more.
     fx.Clear();
     DeskMouseMove(state, fx, tables, Px(3) + 3, Px(2) - 2, false);
-    ASSERT_EQ(fx.calls.size(), 11u);
-    EXPECT_EQ(fx.calls[0], "empty 1,0");
-    EXPECT_EQ(fx.calls[5], "arrow 1,0 2");
+    ASSERT_EQ(fx.events.size(), 11u);
+    EXPECT_EQ(fx.events[0], "DrawEmptyTile(1,0)");
+    EXPECT_EQ(fx.events[5], "DrawArrowSprite(1,0,2)");
 }
 
 TEST_F(PointerInput, PointerWithoutSelectionDrawsNothing) {
     PutBall(state, 0, 0, 3);
     Move(3, 2);
-    EXPECT_TRUE(fx.calls.empty());
+    EXPECT_TRUE(fx.events.empty());
     EXPECT_EQ(state.path.ready, 0);
 }
 
@@ -122,8 +122,9 @@ TEST_F(PointerInput, PointerOntoBallOrOffTheDeskErasesAndKeepsTheRoute) {
         } else {
             DeskMouseMove(state, fx, tables, 100, -30, false);
         }
-        EXPECT_EQ(fx.calls,
-                  (Calls{"empty 1,0", "empty 2,0", "empty 3,0", "empty 3,1", "empty 3,2"}));
+        EXPECT_EQ(fx.events,
+                  (Calls{"DrawEmptyTile(1,0)", "DrawEmptyTile(2,0)", "DrawEmptyTile(3,0)",
+                         "DrawEmptyTile(3,1)", "DrawEmptyTile(3,2)"}));
         EXPECT_EQ(MarkedCells(), 5);
         EXPECT_EQ(state.path.ready, 1);
         EXPECT_EQ(state.path.target, (Cell{3, 2}));
@@ -139,7 +140,7 @@ TEST_F(PointerInput, UnreachableCellErasesWithoutRepaint) {
     Move(2, 0);
     fx.Clear();
     Move(8, 8);
-    EXPECT_EQ(fx.calls, (Calls{"empty 1,0", "empty 2,0"}));
+    EXPECT_EQ(fx.events, (Calls{"DrawEmptyTile(1,0)", "DrawEmptyTile(2,0)"}));
     EXPECT_EQ(state.path.target, (Cell{8, 8}));
     EXPECT_EQ(state.path.ready, 0);
 }
@@ -152,7 +153,7 @@ TEST_F(PointerInput, ReleaseOnRouteEndStartsTheMove) {
     Move(3, 2);
     fx.Clear();
     Release(3, 2);
-    EXPECT_EQ(fx.calls, (Calls{"start move", "repaint"}));
+    EXPECT_EQ(fx.events, (Calls{"StartTimer(Move)", "RepaintDesk"}));
     EXPECT_EQ(state.desk[CellIndex(0, 0)], kNoBall);
     EXPECT_EQ(state.desk[CellIndex(3, 2)], 3);
     EXPECT_EQ(state.freeCellList[CellIndex(0, 0)].free, 1);
@@ -171,7 +172,7 @@ TEST_F(PointerInput, ReleaseOnRouteEndStartsTheMove) {
         fx.Clear();
         Release(5, 5);
         Move(4, 4);
-        EXPECT_TRUE(fx.calls.empty());
+        EXPECT_TRUE(fx.events.empty());
         MoveTimerTick(state, fx);
         ++ticks;
     }
@@ -182,7 +183,7 @@ TEST_F(PointerInput, ReleaseOnRouteEndStartsTheMove) {
     // The turn is pending: still no input.
     fx.Clear();
     Release(5, 5);
-    EXPECT_TRUE(fx.calls.empty());
+    EXPECT_TRUE(fx.events.empty());
     EXPECT_EQ(state.selection.color, kNoBall);
 }
 
@@ -194,8 +195,8 @@ TEST_F(PointerInput, OneCellRouteMovesInOneTick) {
     Release(5, 4);
     fx.Clear();
     MoveTimerTick(state, fx);
-    EXPECT_EQ(fx.calls, (Calls{"empty 4,4", "ball 5,4 c0 f0", "repaint", "sound move", "stop move",
-                               "start wait"}));
+    EXPECT_EQ(fx.events, (Calls{"DrawEmptyTile(4,4)", "DrawBallTile(5,4,0,0)", "RepaintDesk",
+                                "PlaySound(Move)", "StopTimer(Move)", "StartTimer(Wait)"}));
 }
 
 TEST_F(PointerInput, BusyDeskIgnoresThePointer) {
@@ -203,7 +204,7 @@ TEST_F(PointerInput, BusyDeskIgnoresThePointer) {
     PutBall(state, 5, 5, 2);
     fx.waitTimer = true;  // a turn is pending
     Release(0, 0);
-    EXPECT_TRUE(fx.calls.empty());
+    EXPECT_TRUE(fx.events.empty());
     EXPECT_EQ(state.selection.color, kNoBall);
 
     fx.waitTimer = false;
@@ -214,7 +215,7 @@ TEST_F(PointerInput, BusyDeskIgnoresThePointer) {
     Release(5, 5);
     Release(0, 0);
     GlowTimerTick(state, fx);  // the glow goes on regardless
-    EXPECT_EQ(fx.calls, (Calls{"ball 0,0 c3 f1", "repaint"}));
+    EXPECT_EQ(fx.events, (Calls{"DrawBallTile(0,0,3,1)", "RepaintDesk"}));
     EXPECT_EQ(state.path.grid, before.path.grid);
     EXPECT_EQ(state.path.target, before.path.target);
     EXPECT_EQ(state.path.ready, 0);
@@ -230,7 +231,7 @@ TEST_F(PointerInput, ReleaseOnFreeCellWithoutRouteKeepsTheSelection) {
     Move(8, 8);  // unreachable
     fx.Clear();
     Release(8, 8);
-    EXPECT_EQ(fx.calls, (Calls{"repaint"}));
+    EXPECT_EQ(fx.events, (Calls{"RepaintDesk"}));
     EXPECT_EQ(state.selection.color, 3);
     EXPECT_EQ(state.path.target, (Cell{0, 0}));
     EXPECT_EQ(state.path.ready, 0);
@@ -246,8 +247,8 @@ TEST_F(PointerInput, ReleaseAwayFromTheDrawnRouteEndDoesNotMove) {
     Move(3, 2);
     fx.Clear();
     Release(6, 6);
-    EXPECT_EQ(fx.calls,
-              (Calls{"empty 1,0", "empty 2,0", "empty 3,0", "empty 3,1", "empty 3,2", "repaint"}));
+    EXPECT_EQ(fx.events, (Calls{"DrawEmptyTile(1,0)", "DrawEmptyTile(2,0)", "DrawEmptyTile(3,0)",
+                                "DrawEmptyTile(3,1)", "DrawEmptyTile(3,2)", "RepaintDesk"}));
     EXPECT_FALSE(fx.moveTimer);
     EXPECT_EQ(state.desk[CellIndex(0, 0)], 3);
     EXPECT_EQ(state.desk[CellIndex(6, 6)], kNoBall);
@@ -263,12 +264,12 @@ TEST_F(PointerInput, ReleaseOnSelectedBallDeselectsSilently) {
     GlowTimerTick(state, fx);
     fx.Clear();
     Release(1, 1);
-    EXPECT_EQ(fx.calls, (Calls{"ball 1,1 c5 f0", "repaint"}));
+    EXPECT_EQ(fx.events, (Calls{"DrawBallTile(1,1,5,0)", "RepaintDesk"}));
     EXPECT_EQ(state.selection.color, kNoBall);
     // Nothing is selected: pointer moves draw nothing.
     fx.Clear();
     Move(4, 4);
-    EXPECT_TRUE(fx.calls.empty());
+    EXPECT_TRUE(fx.events.empty());
 }
 
 TEST_F(PointerInput, ReleaseOnAnotherBallMovesTheSelection) {
@@ -281,9 +282,10 @@ TEST_F(PointerInput, ReleaseOnAnotherBallMovesTheSelection) {
     Move(6, 2);  // onto the other ball: the route is erased
     fx.Clear();
     Release(6, 2);
-    ASSERT_GE(fx.calls.size(), 4u);
-    EXPECT_EQ(Calls(fx.calls.end() - 4, fx.calls.end()),
-              (Calls{"ball 1,1 c5 f0", "ball 6,2 c0 f0", "sound select", "repaint"}));
+    ASSERT_GE(fx.events.size(), 4u);
+    EXPECT_EQ(Calls(fx.events.end() - 4, fx.events.end()),
+              (Calls{"DrawBallTile(1,1,5,0)", "DrawBallTile(6,2,0,0)", "PlaySound(Select)",
+                     "RepaintDesk"}));
     EXPECT_EQ(state.selection.x, 6);
     EXPECT_EQ(state.selection.y, 2);
     EXPECT_EQ(state.selection.color, 0);
@@ -297,13 +299,14 @@ TEST_F(PointerInput, ReleaseOnAnotherBallMovesTheSelection) {
 TEST_F(PointerInput, GlowCyclesThroughFourFrames) {
     PutBall(state, 3, 7, 2);
     GlowTimerTick(state, fx);
-    EXPECT_TRUE(fx.calls.empty());
+    EXPECT_TRUE(fx.events.empty());
     SelectAt(3, 7);
     for (int expected : {1, 2, 3, 0, 1}) {
         fx.Clear();
         GlowTimerTick(state, fx);
         EXPECT_EQ(state.selection.glowFrame, expected);
-        EXPECT_EQ(fx.calls, (Calls{"ball 3,7 c2 f" + std::to_string(expected), "repaint"}));
+        EXPECT_EQ(fx.events,
+                  (Calls{"DrawBallTile(3,7,2," + std::to_string(expected) + ")", "RepaintDesk"}));
     }
 }
 
