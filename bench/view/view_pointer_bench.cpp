@@ -1,16 +1,19 @@
 // The cost of the pointer on the Desk, and how much of the Desk image each
 // kind of event hands to the screen.
 //
-// BM_PointerMoveOverFreeCell: one pointer move over a free cell with a ball
-// selected: erase the old route, search, draw the new route, and the repaint
-// request, into a real Desk picture. Boards are seeded mid-game positions.
-// The counters give the pixels flushed per event (px_per_event).
+// BM_PointerMoveOverFreeCell/<set>: one pointer move over a free cell while a
+// ball is selected (erase the shown route, search, draw the new route, the
+// repaint request), into a real Desk picture, over the seeded board corpus:
+// 0 empty_far, 1 random30, 2 random60, 3 random85, 4 mazes. Each board is
+// swept as a pointer would: every free cell in turn, from the same ball.
+// px_per_event counts the pixels flushed to the screen per event.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <array>
 #include <vector>
 
-#include "game/random.h"
+#include "bench/board_corpus.h"
 #include "game/state.h"
 #include "view/desk_view.h"
 #include "view/move_animation.h"
@@ -46,46 +49,6 @@ private:
     DeskView& view_;
 };
 
-struct Board {
-    GameState state;
-    std::vector<Cell> freeCells;
-};
-
-// A seeded board with `balls` balls, the first of them selected.
-Board MakeBoard(std::uint32_t seed, int balls) {
-    Board board;
-    GameState& s = board.state;
-    s.randomState = seed;
-    for (int i = 0; i < kCellCount; ++i) {
-        s.desk[i] = kNoBall;
-        s.freeCellList[i] = FreeCellRecord{i % kDeskSide, i / kDeskSide, 1, {0, 0, 0}};
-    }
-    s.freeCount = kCellCount;
-    Cell first{};
-    for (int b = 0; b < balls; ++b) {
-        int i = RandomBelow(s, kCellCount);
-        while (s.desk[i] != kNoBall) {
-            i = (i + 1) % kCellCount;
-        }
-        s.desk[i] = RandomBelow(s, kColorCount);
-        s.freeCellList[i].free = 0;
-        --s.freeCount;
-        if (b == 0) {
-            first = Cell{i % kDeskSide, i / kDeskSide};
-        }
-    }
-    s.selection = Selection{first.x, first.y, s.desk[CellIndex(first.x, first.y)], 0};
-    s.path.start = first;
-    s.path.target = first;
-    s.arrowMarks.fill(-1);
-    for (int i = 0; i < kCellCount; ++i) {
-        if (s.desk[i] == kNoBall) {
-            board.freeCells.push_back(Cell{i % kDeskSide, i / kDeskSide});
-        }
-    }
-    return board;
-}
-
 int Centre(int cell) {
     return cell * kCellPitch + 15;
 }
@@ -98,39 +61,65 @@ struct Fixture {
     Fixture() { SetUpViewTables(tables); }
 };
 
-void BM_PointerMoveOverFreeCell(benchmark::State& st) {
-    Fixture f;
-    std::vector<Board> boards;
-    for (std::uint32_t seed = 1; seed <= 16; ++seed) {
-        boards.push_back(MakeBoard(seed * 7919u, static_cast<int>(st.range(0))));
+// The Desk picture showing the board, and its ball at `start` selected.
+void ShowBoard(Fixture& f, GameState& s, const bench::BoardCase& board, Cell start) {
+    s = bench::StateWithDesk(board.desk);
+    s.path.grid.fill(kPathFree);
+    f.view.ResetDesk();
+    for (int i = 0; i < kCellCount; ++i) {
+        if (s.desk[i] != kNoBall) {
+            f.view.DrawBallTile(i % kDeskSide, i / kDeskSide, s.desk[i], 0);
+        }
     }
+    DeskMouseUp(s, f.fx, f.tables, Centre(start.x), Centre(start.y), false);
+    f.view.Repaint();
+}
+
+void BM_PointerMoveOverFreeCell(benchmark::State& st) {
+    const bench::BoardSet& set = bench::PathCorpus().at(static_cast<std::size_t>(st.range(0)));
+    st.SetLabel(set.name);
+    Fixture f;
+    GameState s;
     std::size_t b = 0;
-    std::size_t c = 0;
+    std::size_t q = 0;
+    Cell selected{-1, -1};
     std::int64_t moves = 0;
-    const std::int64_t before = f.view.RepaintedPixels();
+    std::int64_t pixels = 0;
+    std::int64_t before = 0;
     for (auto _ : st) {
-        Board& board = boards[b];
-        const Cell cell = board.freeCells[c];
-        DeskMouseMove(board.state, f.fx, f.tables, Centre(cell.x), Centre(cell.y), false);
+        const bench::BoardCase& board = set.boards[b];
+        const bench::PathQuery& query = board.queries[q];
+        if (q == 0 || !(query.start == selected)) {
+            st.PauseTiming();
+            f.view.Repaint();
+            pixels += f.view.RepaintedPixels() - before;
+            ShowBoard(f, s, board, query.start);
+            selected = query.start;
+            before = f.view.RepaintedPixels();
+            st.ResumeTiming();
+        }
+        DeskMouseMove(s, f.fx, f.tables, Centre(query.target.x), Centre(query.target.y), false);
         ++moves;
-        if (++c == board.freeCells.size()) {
-            c = 0;
-            b = (b + 1) % boards.size();
+        if (++q == board.queries.size()) {
+            q = 0;
+            b = (b + 1) % set.boards.size();
         }
     }
     f.view.Repaint();  // what the last stops left for the next repaint
-    st.counters["px_per_event"] =
-        static_cast<double>(f.view.RepaintedPixels() - before) / static_cast<double>(moves);
+    pixels += f.view.RepaintedPixels() - before;
+    st.counters["px_per_event"] = static_cast<double>(pixels) / static_cast<double>(moves);
 }
-BENCHMARK(BM_PointerMoveOverFreeCell)->Arg(3)->Arg(30)->Arg(60)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PointerMoveOverFreeCell)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
 
 void BM_GlowTick(benchmark::State& st) {
     Fixture f;
-    Board board = MakeBoard(42, 30);
+    GameState s;
+    const bench::BoardCase& board = bench::PathCorpus().at(1).boards.at(0);
+    ShowBoard(f, s, board, board.queries.at(0).start);
     const std::int64_t before = f.view.RepaintedPixels();
     std::int64_t ticks = 0;
     for (auto _ : st) {
-        GlowTimerTick(board.state, f.fx);
+        GlowTimerTick(s, f.fx);
         ++ticks;
     }
     st.counters["px_per_event"] =
@@ -140,16 +129,12 @@ BENCHMARK(BM_GlowTick)->Unit(benchmark::kMicrosecond);
 
 // A ball at (0,0) on an empty Desk, released on (8,8): a 16-cell route.
 void StartLongMove(Fixture& f, GameState& s) {
-    s = MakeBoard(1, 1).state;
-    for (int i = 0; i < kCellCount; ++i) {
-        s.desk[i] = kNoBall;
-    }
-    s.desk[0] = 2;
-    s.selection = Selection{0, 0, 2, 0};
-    s.path.start = s.path.target = Cell{0, 0};
+    std::array<BallColor, kCellCount> desk;
+    desk.fill(kNoBall);
+    desk[0] = 2;
+    bench::BoardCase board{desk, {}};
     f.fx.waitTimer = false;
-    f.view.ResetDesk();
-    f.view.DrawBallTile(0, 0, 2, 0);
+    ShowBoard(f, s, board, Cell{0, 0});
     DeskMouseMove(s, f.fx, f.tables, Centre(8), Centre(8), false);
     DeskMouseUp(s, f.fx, f.tables, Centre(8), Centre(8), false);
     f.view.Repaint();

@@ -82,21 +82,6 @@ TEST(DeskGeometry, PixelToCellWritesBothValuesWhenOneAxisFails) {
     EXPECT_EQ(y, 2);
 }
 
-TEST(DeskGeometry, EveryTilePixelMapsBackToItsCell) {
-    const ViewTables tables = ActiveTables();
-    for (int cell = 0; cell < kDeskSide; ++cell) {
-        std::int32_t left = cell;
-        std::int32_t top = cell;
-        CellToPixel(tables, left, top);
-        for (int p = left; p < left + kTileSize; ++p) {
-            std::int32_t x = p;
-            std::int32_t y = p;
-            ASSERT_TRUE(PixelToCell(tables, x, y));
-            ASSERT_EQ(x, cell);
-        }
-    }
-}
-
 TEST(DeskGeometry, ArrowSpriteOriginsFollowTheSheetLayout) {
     const ViewTables tables = ActiveTables();
     for (int k = 0; k < kArrowSpriteCount; ++k) {

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "game/turn_cycle.h"
 #include "tests/view/timed_fake_effects.h"
 #include "view/move_animation.h"
 
@@ -101,13 +100,6 @@ TEST_F(PointerInput, PointerOverFreeCellShowsTheRoute) {
     ASSERT_EQ(fx.events.size(), 11u);
     EXPECT_EQ(fx.events[0], "DrawEmptyTile(1,0)");
     EXPECT_EQ(fx.events[5], "DrawArrowSprite(1,0,2)");
-}
-
-TEST_F(PointerInput, PointerWithoutSelectionDrawsNothing) {
-    PutBall(state, 0, 0, 3);
-    Move(3, 2);
-    EXPECT_TRUE(fx.events.empty());
-    EXPECT_EQ(state.path.ready, 0);
 }
 
 TEST_F(PointerInput, PointerOntoBallOrOffTheDeskErasesAndKeepsTheRoute) {
@@ -308,23 +300,6 @@ TEST_F(PointerInput, GlowCyclesThroughFourFrames) {
         EXPECT_EQ(fx.events,
                   (Calls{"DrawBallTile(3,7,2," + std::to_string(expected) + ")", "RepaintDesk"}));
     }
-}
-
-TEST_F(PointerInput, MovedBallArrivesAndTheTurnFollows) {
-    // A whole move through to the turn cycle, as the main window runs it.
-    PutBall(state, 0, 0, 3);
-    state.nextBalls = {1, 1, 1};
-    SelectAt(0, 0);
-    Move(0, 4);
-    Release(0, 4);
-    while (fx.moveTimer) {
-        MoveTimerTick(state, fx);
-    }
-    ASSERT_TRUE(fx.waitTimer);
-    WaitTimerTick(state, fx);
-    EXPECT_FALSE(fx.waitTimer);
-    EXPECT_EQ(state.desk[CellIndex(0, 4)], 3);
-    EXPECT_EQ(state.freeCount, kCellCount - 4);
 }
 
 }  // namespace
