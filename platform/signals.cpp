@@ -1,0 +1,11 @@
+#include "platform/signals.h"
+
+#include <csignal>
+
+namespace quorbals {
+
+void IgnoreFileSizeSignal() {
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+}  // namespace quorbals
