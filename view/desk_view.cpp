@@ -65,6 +65,19 @@ void DeskView::ResetDesk() {
              picture_.format() == sheets_.storeDesk.format());
     std::memcpy(picture_.bits(), sheets_.storeDesk.constBits(), picture_.sizeInBytes());
     wholeDirty_ = true;
+    // A reset shows by itself once the running handler has finished (a new
+    // game repaints nothing else); an explicit Repaint() before then flushes
+    // it earlier and leaves this one nothing to do.
+    if (!flushQueued_) {
+        flushQueued_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                flushQueued_ = false;
+                Repaint();
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 QRegion DeskView::DirtyRegion() const {

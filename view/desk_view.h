@@ -30,7 +30,8 @@ public:
     void DrawBallTile(int x, int y, int color, int frame);
     void DrawArrowSprite(int x, int y, int index);
     void DrawEmptyTile(int x, int y);
-    // The picture becomes the clean Desk; all of it is dirty.
+    // The picture becomes the clean Desk; all of it is dirty, and it is
+    // flushed by itself when control returns to the event loop.
     void ResetDesk();
     // Flushes the dirty region to the screen and empties it.
     void Repaint();
@@ -67,6 +68,7 @@ private:
     // dozens of squares per pointer move, and the region is built once.
     std::bitset<kCellCount> dirtyCells_;
     bool wholeDirty_ = false;
+    bool flushQueued_ = false;
     std::int64_t repaintedPixels_ = 0;
 };
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -94,6 +95,18 @@ TEST_F(DeskViewTest, ResetRestoresTheCleanDeskAndDirtiesAll) {
     EXPECT_EQ(view.DirtyRegion(), QRegion(0, 0, 262, 262));
     const std::int64_t before = view.RepaintedPixels();
     view.Repaint();
+    EXPECT_EQ(view.RepaintedPixels() - before, 262 * 262);
+    QCoreApplication::processEvents();  // the reset's own flush finds nothing left
+    EXPECT_EQ(view.RepaintedPixels() - before, 262 * 262);
+}
+
+TEST_F(DeskViewTest, ResetShowsByItselfOnceTheHandlerHasFinished) {
+    view.Repaint();
+    view.ResetDesk();
+    view.DrawBallTile(4, 4, 2, 0);  // a new game places its balls after the reset
+    const std::int64_t before = view.RepaintedPixels();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(view.DirtyRegion().isEmpty());
     EXPECT_EQ(view.RepaintedPixels() - before, 262 * 262);
 }
 
