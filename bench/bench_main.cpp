@@ -9,12 +9,16 @@
 #include <ostream>
 #include <string>
 
+#include <unistd.h>
+
 #include "bench/bench_registry.h"
 
 namespace {
 
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    explicit RatioReporter(OutputOptions options) : ConsoleReporter(options) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
@@ -71,7 +75,11 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
     }
-    RatioReporter reporter;
+    // Colours only on a terminal, so piped output stays plain text.
+    const auto options = static_cast<benchmark::ConsoleReporter::OutputOptions>(
+        benchmark::ConsoleReporter::OO_Tabular |
+        (isatty(STDOUT_FILENO) ? benchmark::ConsoleReporter::OO_Color : 0));
+    RatioReporter reporter(options);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
