@@ -1,0 +1,26 @@
+// A panel with a classic one-pixel outer and inner bevel, each raised,
+// lowered or absent, drawn in the palette's light and dark shades.
+#pragma once
+
+#include <QWidget>
+
+namespace quorbals {
+
+enum class Bevel { None, Raised, Lowered };
+
+class BevelPanel : public QWidget {
+public:
+    BevelPanel(QWidget* parent, Bevel outer, Bevel inner = Bevel::None);
+
+    Bevel outer() const { return outer_; }
+    Bevel inner() const { return inner_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Bevel outer_;
+    Bevel inner_;
+};
+
+}  // namespace quorbals

@@ -1,0 +1,95 @@
+#include "tests/e2e/board_reader.h"
+
+namespace quorbals::e2e {
+
+namespace {
+bool IsBlack(const QImage& img, int x, int y) {
+    if (!img.rect().contains(x, y))
+        return false;
+    const QRgb p = img.pixel(x, y);
+    return qRed(p) == 0 && qGreen(p) == 0 && qBlue(p) == 0;
+}
+bool IsGrey(const QImage& img, int x, int y) {
+    if (!img.rect().contains(x, y))
+        return false;
+    const QRgb p = img.pixel(x, y);
+    return qRed(p) == 192 && qGreen(p) == 192 && qBlue(p) == 192;
+}
+bool LooksLikeDesk(const QImage& img, int x0, int y0) {
+    for (int k = 0; k <= 9; ++k) {
+        const int line = k * 29;
+        // Frame lines at the ends and in the middle of each side.
+        if (!IsBlack(img, x0 + line, y0 + 1) || !IsBlack(img, x0 + line, y0 + 260) ||
+            !IsBlack(img, x0 + 1, y0 + line) || !IsBlack(img, x0 + 260, y0 + line)) {
+            return false;
+        }
+    }
+    // The 3-pixel grey margin inside each frame is never drawn over.
+    return IsGrey(img, x0 + 1, y0 + 1) && IsGrey(img, x0 + 259, y0 + 259) &&
+           IsGrey(img, x0 + 30, y0 + 30);
+}
+}  // namespace
+
+std::optional<QPoint> FindDesk(const QImage& shot, QRect searchArea) {
+    const QRect area = searchArea.intersected(shot.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (IsBlack(shot, x, y) && LooksLikeDesk(shot, x, y)) {
+                return QPoint(x, y);
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+int ReadCell(const QImage& shot, QPoint desk, int x, int y) {
+    // Inside the middle block of the tile but away from the glow dot.
+    const int px = desk.x() + x * 29 + 4 + 5;
+    const int py = desk.y() + y * 29 + 4 + 5;
+    if (!shot.rect().contains(px, py))
+        return -2;
+    const QRgb p = shot.pixel(px, py);
+    const int r = qRed(p), g = qGreen(p), b = qBlue(p);
+    if (r == 192 && g == 192 && b == 192)
+        return -1;
+    const bool R = r >= 128, G = g >= 128, B = b >= 128;
+    const bool r0 = r == 0, g0 = g == 0, b0 = b == 0;
+    if (r0 && g0 && B)
+        return 0;
+    if (r0 && G && B && g == b)
+        return 1;
+    if (r0 && G && b0)
+        return 2;
+    if (R && g0 && B && r == b)
+        return 3;
+    if (R && g0 && b0)
+        return 4;
+    if (R && G && b0 && r == g)
+        return 5;
+    return -2;
+}
+
+std::array<int, 81> ReadBoard(const QImage& shot, QPoint desk) {
+    std::array<int, 81> board{};
+    for (int y = 0; y < 9; ++y) {
+        for (int x = 0; x < 9; ++x) {
+            board[y * 9 + x] = ReadCell(shot, desk, x, y);
+        }
+    }
+    return board;
+}
+
+QPoint CellCentre(QPoint desk, int x, int y) {
+    return {desk.x() + x * 29 + 4 + 11, desk.y() + y * 29 + 4 + 11};
+}
+
+int CountBalls(const std::array<int, 81>& board) {
+    int n = 0;
+    for (int v : board) {
+        if (v >= 0)
+            ++n;
+    }
+    return n;
+}
+
+}  // namespace quorbals::e2e

@@ -1,0 +1,26 @@
+// Reads the board from a screenshot: finds the Desk by its ruled grid and
+// tells each cell's ball colour from its pixels.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <array>
+#include <optional>
+
+namespace quorbals::e2e {
+
+// The top-left pixel of the Desk picture (its outer black frame line).
+std::optional<QPoint> FindDesk(const QImage& shot, QRect searchArea);
+
+// -1 for an empty cell, 0..5 for a ball, -2 for anything else.
+int ReadCell(const QImage& shot, QPoint desk, int x, int y);
+
+std::array<int, 81> ReadBoard(const QImage& shot, QPoint desk);
+
+// Screen position of the middle of a cell.
+QPoint CellCentre(QPoint desk, int x, int y);
+
+int CountBalls(const std::array<int, 81>& board);
+
+}  // namespace quorbals::e2e
