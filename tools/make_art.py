@@ -274,7 +274,8 @@ def ornament(flip_x, flip_y):
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    assets = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "assets")
+    default = os.path.normpath(os.path.join(here, "..", "assets"))
+    assets = sys.argv[1] if len(sys.argv) > 1 else default
     icons = os.path.join(assets, "icons")
     ornaments = os.path.join(assets, "ornaments")
     os.makedirs(icons, exist_ok=True)

@@ -79,8 +79,8 @@ def normalise(samples, peak=PEAK):
     return [s * peak / top for s in samples]
 
 
-def write_wave(path, samples):
-    samples = fade(normalise(samples), 0.002, 0.004)
+def write_wave(path, samples, peak=PEAK):
+    samples = fade(normalise(samples, peak), 0.002, 0.004)
     with wave.open(path, "wb") as out:
         out.setnchannels(1)
         out.setsampwidth(2)
@@ -131,27 +131,29 @@ def end_sound():
     for index, freq in enumerate(notes):
         length = 0.22 if index < len(notes) - 1 else 0.6
         mix_into(track, tone(length, freq, freq * 0.985, soft, attack=0.006,
-                             decay=length / 2.0, vibrato=0.004), index * 0.2)
+                             decay=length / 3.0, vibrato=0.004), index * 0.2)
     return track
 
 
+# name: (maker, peak level); the tick of every step stays in the background.
 SOUNDS = {
-    "select.wav": select_sound,
-    "move.wav": move_sound,
-    "remove.wav": remove_sound,
-    "add.wav": add_sound,
-    "end.wav": end_sound,
+    "select.wav": (select_sound, PEAK),
+    "move.wav": (move_sound, 0.3),
+    "remove.wav": (remove_sound, PEAK),
+    "add.wav": (add_sound, PEAK),
+    "end.wav": (end_sound, PEAK),
 }
 
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    folder = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "assets", "sounds")
+    default = os.path.normpath(os.path.join(here, "..", "assets", "sounds"))
+    folder = sys.argv[1] if len(sys.argv) > 1 else default
     os.makedirs(folder, exist_ok=True)
-    for name, make in SOUNDS.items():
+    for name, (make, peak) in SOUNDS.items():
         path = os.path.join(folder, name)
         samples = make()
-        write_wave(path, samples)
+        write_wave(path, samples, peak)
         print(f"{path}: {len(samples) / RATE * 1000:.0f} ms")
 
 
