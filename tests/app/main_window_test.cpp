@@ -1,0 +1,218 @@
+// The main window: its menu, its layout, the first activation, the commands
+// and the effects it gives the rules.
+#include <QLabel>
+#include <QMenuBar>
+#include <QSignalSpy>
+
+#include "app/bevel_panel.h"
+#include "platform/help_library.h"
+#include "platform/shell.h"
+#include "tests/app/main_window_fixture.h"
+#include "view/desk_view.h"
+#include "view/tile_image.h"
+
+namespace quorbals::test {
+namespace {
+
+std::vector<std::string> MenuTexts(const QList<QAction*>& actions) {
+    std::vector<std::string> texts;
+    for (QAction* a : actions) {
+        texts.push_back(a->isSeparator() ? "-" : a->text().toStdString());
+    }
+    return texts;
+}
+
+TEST_F(MainWindowTest, MenuBarHoldsGameStartAndHelpWithEveryItemInOrder) {
+    const QMenuBar* bar = window->menuBar();
+    EXPECT_EQ(MenuTexts(bar->actions()), (std::vector<std::string>{"&Game", "&Start!", "&Help"}));
+    EXPECT_EQ(bar->actions()[1]->menu(), nullptr) << "Start! has no submenu";
+    EXPECT_EQ(MenuTexts(window->MI_Game->actions()),
+              (std::vector<std::string>{"&Start", "-", "&High Scores ...", "&Clear High Scores",
+                                        "-", "&Load...", "&Save...", "-", "Sound", "-", "&Exit"}));
+    EXPECT_EQ(MenuTexts(window->MI_Help->actions()),
+              (std::vector<std::string>{"&Contents", "-", "&Vintra Games Home Page",
+                                        "&Quorbals Home Page", "-", "&About ..."}));
+    EXPECT_EQ(window->MI_GameNew->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_EQ(window->MI_GameExit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
+    EXPECT_EQ(window->MI_HelpCont->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_TRUE(window->MI_OptionsSound->isCheckable());
+}
+
+TEST_F(MainWindowTest, PlayAreaIsLaidOutAsDesigned) {
+    window->WindowSettingsLoad("/nonexistent-folder/quorbals.set");
+    ShowAndActivate();
+    EXPECT_EQ(window->P_Play->geometry(), QRect(0, window->menuBar()->height(), 273, 306));
+    EXPECT_EQ(window->width(), 273);
+    EXPECT_EQ(window->height(), 306 + window->menuBar()->height());
+    EXPECT_EQ(window->P_Panel->geometry(), QRect(0, 0, 273, 33));
+    EXPECT_EQ(window->P_Desk->geometry(), QRect(0, 32, 273, 273));
+    EXPECT_EQ(window->I_Desk->geometry(), QRect(5, 5, 262, 262));
+    EXPECT_EQ(window->L_Scores->geometry(), QRect(16, 9, 48, 16));
+    EXPECT_EQ(window->L_Scores->alignment(), Qt::AlignCenter);
+    EXPECT_TRUE(window->L_Scores->font().bold());
+    EXPECT_EQ(window->L_Scores->palette().color(window->L_Scores->foregroundRole()),
+              QColor(Qt::blue));
+    EXPECT_EQ(window->L_Scores->toolTip(), QString::fromUtf8("Очки"));
+    EXPECT_EQ(window->I_Next[0]->geometry(), QRect(88, 5, 22, 22));
+    EXPECT_EQ(window->I_Next[1]->geometry(), QRect(120, 5, 22, 22));
+    EXPECT_EQ(window->I_Next[2]->geometry(), QRect(152, 5, 22, 22));
+    EXPECT_EQ(window->P_Panel->outer(), Bevel::Lowered);
+    EXPECT_EQ(window->P_Desk->outer(), Bevel::Raised);
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quorbals"));
+}
+
+TEST_F(MainWindowTest, PlayAreaAndMenusWaitForTheWindowToBeShown) {
+    EXPECT_FALSE(window->P_Play->isVisibleTo(window.get()));
+    EXPECT_FALSE(window->MI_Play->isEnabled());
+    window->show();
+    EXPECT_TRUE(window->P_Play->isVisible());
+    EXPECT_TRUE(window->MI_Play->isEnabled());
+    EXPECT_TRUE(window->MI_Game->menuAction()->isEnabled());
+}
+
+TEST_F(MainWindowTest, FirstActivationDealsOnceAndStartsTheGlow) {
+    EXPECT_FALSE(window->T_GlowTimer.isActive());
+    ShowAndActivate();
+    EXPECT_EQ(BallCount(), 3);
+    EXPECT_EQ(window->state.freeCount, 78);
+    EXPECT_EQ(window->tables.deskMargin, 4);
+    EXPECT_TRUE(window->T_GlowTimer.isActive());
+    EXPECT_EQ(window->L_Scores->text(), QStringLiteral("0"));
+
+    // Later activations (after a dialog closes, say) deal nothing.
+    const auto desk = window->state.desk;
+    const auto randomState = window->state.randomState;
+    window->FormActivate();
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(window.get(), &activate);
+    EXPECT_EQ(window->state.desk, desk);
+    EXPECT_EQ(window->state.randomState, randomState);
+}
+
+TEST_F(MainWindowTest, NewGameFromEitherItemAbandonsAMoveOrAPendingTurn) {
+    ShowAndActivate();
+    for (QAction* item : {window->MI_GameNew, window->MI_Play}) {
+        window->state.score = 120;
+        window->MoveTimer.start();
+        window->WaitTimer.start();
+        item->trigger();
+        EXPECT_FALSE(window->MoveTimer.isActive());
+        EXPECT_FALSE(window->WaitTimer.isActive());
+        EXPECT_EQ(BallCount(), 3);
+        EXPECT_EQ(window->state.score, 0);
+        EXPECT_EQ(window->L_Scores->text(), QStringLiteral("0"));
+    }
+    // F2 reaches the same command.
+    window->state.score = 7;
+    QTest::keyClick(window.get(), Qt::Key_F2);
+    EXPECT_EQ(window->state.score, 0);
+}
+
+TEST_F(MainWindowTest, StartingARunningTimerDoesNotRestartIt) {
+    window->StartTimer(GameTimer::Wait);
+    ASSERT_TRUE(window->WaitTimer.isActive());
+    QTest::qWait(60);
+    const int before = window->WaitTimer.remainingTime();
+    window->StartTimer(GameTimer::Wait);
+    EXPECT_LE(window->WaitTimer.remainingTime(), before);
+    window->StopTimer(GameTimer::Wait);
+    EXPECT_FALSE(window->WaitTimer.isActive());
+}
+
+TEST_F(MainWindowTest, SoundSwitchGatesEveryCue) {
+    EXPECT_TRUE(window->soundOn());
+    window->PlaySound(SoundCue::Select);
+    window->MI_OptionsSound->trigger();
+    EXPECT_FALSE(window->soundOn());
+    window->PlaySound(SoundCue::Move);
+    window->MI_OptionsSound->trigger();
+    EXPECT_TRUE(window->soundOn());
+    window->PlaySound(SoundCue::End);
+    EXPECT_EQ(sound.played, (std::vector<std::string>{"select.wav", "end.wav"}));
+}
+
+struct HelpCall {
+    void* caller;
+    std::string file;
+    unsigned command;
+    std::string topic;
+};
+std::vector<HelpCall> g_helpCalls;
+
+void* RecordHelp(void* caller, const char* file, unsigned command, std::uintptr_t data) {
+    g_helpCalls.push_back({caller, file, command, reinterpret_cast<const char*>(data)});
+    return nullptr;
+}
+
+TEST_F(MainWindowTest, HelpAsksTheLibraryForTheMainTopicFromMenuAndF1) {
+    g_helpCalls.clear();
+    SetHtmlHelpEntry(&RecordHelp);
+    window->show();
+    window->MI_HelpCont->trigger();
+    ASSERT_EQ(g_helpCalls.size(), 1u);
+    EXPECT_EQ(g_helpCalls[0].caller, static_cast<QWidget*>(window.get()));
+    EXPECT_EQ(g_helpCalls[0].file, "/opt/quorbals/quorbals.chm");
+    EXPECT_EQ(g_helpCalls[0].command, 0u);
+    EXPECT_EQ(g_helpCalls[0].topic, "quorbals.htm");
+
+    // Shift+F1 is no shortcut: only its release asks.
+    g_helpCalls.clear();
+    QTest::keyRelease(window.get(), Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_EQ(g_helpCalls.size(), 1u);
+
+    // Without the library's entry the command stays silent.
+    g_helpCalls.clear();
+    SetHtmlHelpEntry(nullptr);
+    window->MI_HelpCont->trigger();
+    QTest::keyRelease(window.get(), Qt::Key_F1);
+    EXPECT_TRUE(g_helpCalls.empty());
+    EXPECT_TRUE(errors.empty());
+}
+
+std::vector<std::string> g_opened;
+void RecordOpen(QWidget*, const char* url) {
+    g_opened.emplace_back(url);
+}
+
+TEST_F(MainWindowTest, HomePageItemsOpenTwoDifferentAddresses) {
+    g_opened.clear();
+    const WebAddressOpener previous = SetWebAddressOpener(&RecordOpen);
+    window->MI_HelpSiteHome->trigger();
+    window->MI_HelpGameHome->trigger();
+    SetWebAddressOpener(previous);
+    ASSERT_EQ(g_opened.size(), 2u);
+    EXPECT_NE(g_opened[0], g_opened[1]);
+    EXPECT_EQ(g_opened[0].rfind("https://", 0), 0u);
+}
+
+TEST_F(MainWindowTest, GameOverWithAFailedTableWriteLeavesTheFullDesk) {
+    // The table's write failed: no new game follows.
+    enterHighScoreResult = false;
+    EXPECT_FALSE(window->EnterHighScore());
+    enterHighScoreResult = true;
+    EXPECT_TRUE(window->EnterHighScore());
+    EXPECT_EQ(enteredScores.size(), 2u);
+}
+
+TEST(ErrorReportText, AppendsAFullStopOnlyAfterCharactersAboveIt) {
+    EXPECT_EQ(ErrorReportText(QStringLiteral("Disk full")), QStringLiteral("Disk full."));
+    EXPECT_EQ(ErrorReportText(QStringLiteral("I/O error 5")), QStringLiteral("I/O error 5."));
+    EXPECT_EQ(ErrorReportText(QStringLiteral("Done.")), QStringLiteral("Done."));
+    EXPECT_EQ(ErrorReportText(QStringLiteral("Stop!")), QStringLiteral("Stop!"));
+    EXPECT_EQ(ErrorReportText(QStringLiteral("a-")), QStringLiteral("a-"));
+    EXPECT_EQ(ErrorReportText(QString()), QString());
+}
+
+TEST(GuardHandler, ReportsAnExceptionInsteadOfLettingItReachQt) {
+    std::vector<std::string> shown;
+    SetErrorSinkForTesting([&](QWidget*, const QString& t) { shown.push_back(t.toStdString()); });
+    EXPECT_FALSE(GuardHandler(nullptr, [] { throw std::runtime_error("File access denied"); }));
+    EXPECT_TRUE(GuardHandler(nullptr, [] {}));
+    SetErrorSinkForTesting({});
+    EXPECT_EQ(shown, (std::vector<std::string>{"File access denied."}));
+}
+
+}  // namespace
+}  // namespace quorbals::test
