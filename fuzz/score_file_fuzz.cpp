@@ -1,0 +1,13 @@
+// Fuzzes the score-file reader, the table's entry logic and the code page.
+#include <cstdio>
+#include <cstdlib>
+
+#include "fuzz/decoder_checks.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (const char* failure = quorbals::fuzz::CheckScoreFileDecoder({data, size})) {
+        std::fprintf(stderr, "check failed: %s\n", failure);
+        std::abort();
+    }
+    return 0;
+}

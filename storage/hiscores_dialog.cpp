@@ -1,0 +1,291 @@
+#include "storage/hiscores_dialog.h"
+
+#include <QFile>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <algorithm>
+
+#include "storage/cp1251.h"
+
+namespace quorbals {
+
+namespace {
+
+QFont TableFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(13);
+    font.setBold(true);
+    return font;
+}
+
+void DrawRing(QPainter& p, const QRect& r, bool raised, const QPalette& pal) {
+    const QColor light = pal.color(QPalette::Light);
+    const QColor dark = pal.color(QPalette::Dark);
+    p.setPen(raised ? light : dark);
+    p.drawLine(r.left(), r.top(), r.right() - 1, r.top());
+    p.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
+    p.setPen(raised ? dark : light);
+    p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+}
+
+// Draws every cell as the grid always looked: black text two pixels in from
+// the top-left corner, the header row on the button face with a raised
+// edge, no selection and no grey of a disabled control.
+class ScoreCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const QRect r = option.rect;
+        const QPalette& pal = option.palette;
+        p->save();
+        if (index.row() == 0) {
+            p->fillRect(r, pal.color(QPalette::Active, QPalette::Button));
+            DrawRing(*p, r, true, pal);
+        } else {
+            p->fillRect(r, Qt::white);
+        }
+        p->setPen(Qt::black);
+        p->setFont(option.font);
+        const QRect textRect = r.adjusted(2, 2, -2, 0);
+        p->setClipRect(r);
+        p->drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                    index.data(Qt::DisplayRole).toString());
+        p->restore();
+    }
+};
+
+// A green check mark for the OK button, drawn here rather than taken from
+// the desktop theme so that the dialog looks the same everywhere.
+QIcon CheckMarkIcon() {
+    QPixmap pixmap(18, 18);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPen pen(QColor(0, 128, 0), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+    const QPointF mark[] = {{3, 9.5}, {7, 13.5}, {15, 4.5}};
+    p.drawPolyline(mark, 3);
+    return QIcon(pixmap);
+}
+
+QLabel* MakeOrnament(QWidget* parent, const char* resource, int x, int y) {
+    auto* image = new QLabel(parent);
+    image->setGeometry(x, y, 15, 15);
+    const QString path = QString::fromLatin1(resource);
+    if (QFile::exists(path)) {
+        image->setPixmap(QPixmap(path));
+    }
+    return image;
+}
+
+}  // namespace
+
+FormPanel::FormPanel(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+}
+
+void FormPanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect r = rect();
+    DrawRing(p, r, false, palette());
+    DrawRing(p, r.adjusted(1, 1, -1, -1), true, palette());
+}
+
+void NameEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (event->reason() != Qt::MouseFocusReason) {
+        selectAll();
+    }
+}
+
+QString NameForDisplay(const ScoreEntry& entry) {
+    return QString::fromStdString(DecodeCp1251(entry.Name()));
+}
+
+TF_Hiscores::TF_Hiscores(const ScoreTable& table, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), table_(table) {
+    setWindowTitle(QStringLiteral("Quorbals High Scores"));
+    setModal(true);
+    setFixedSize(282, 320);
+
+    P_Form = new FormPanel(this);
+    P_Form->setGeometry(0, 0, 282, 320);
+
+    SG_Scores = new QTableWidget(kRowCount, 3, P_Form);
+    SG_Scores->setGeometry(16, 16, 250, 257);
+    SG_Scores->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    SG_Scores->setFont(TableFont());
+    SG_Scores->horizontalHeader()->hide();
+    SG_Scores->verticalHeader()->hide();
+    SG_Scores->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SG_Scores->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SG_Scores->setShowGrid(true);
+    SG_Scores->setSelectionMode(QAbstractItemView::NoSelection);
+    SG_Scores->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SG_Scores->setFocusPolicy(Qt::NoFocus);
+    SG_Scores->setItemDelegate(new ScoreCellDelegate(SG_Scores));
+    // Each section holds its cell and the grid line after it.
+    SG_Scores->verticalHeader()->setMinimumSectionSize(1);
+    SG_Scores->horizontalHeader()->setMinimumSectionSize(1);
+    SG_Scores->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    SG_Scores->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    for (int c = 0; c < 3; ++c) {
+        SG_Scores->setColumnWidth(c, kColumnWidths[c] + 1);
+    }
+    for (int r = 0; r < kRowCount; ++r) {
+        SG_Scores->setRowHeight(r, kRowHeight + 1);
+        for (int c = 0; c < 3; ++c) {
+            SG_Scores->setItem(r, c, new QTableWidgetItem);
+        }
+    }
+    QPalette gridPalette = SG_Scores->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        gridPalette.setColor(group, QPalette::Base, Qt::white);
+        gridPalette.setColor(group, QPalette::Text, Qt::black);
+    }
+    SG_Scores->setPalette(gridPalette);
+    SG_Scores->setEnabled(false);
+
+    Image1 = MakeOrnament(P_Form, ":/ornaments/corner-tl.png", 0, 0);
+    Image2 = MakeOrnament(P_Form, ":/ornaments/corner-bl.png", 0, 305);
+    Image3 = MakeOrnament(P_Form, ":/ornaments/corner-tr.png", 267, 0);
+    Image4 = MakeOrnament(P_Form, ":/ornaments/corner-br.png", 267, 305);
+
+    BB_OK = new QPushButton(CheckMarkIcon(), QStringLiteral("OK"), P_Form);
+    BB_OK->setGeometry(91, 282, 100, 28);
+    BB_OK->setFont(TableFont());
+    BB_OK->setDefault(true);
+    QPalette buttonPalette = BB_OK->palette();
+    buttonPalette.setColor(QPalette::ButtonText, Qt::black);
+    BB_OK->setPalette(buttonPalette);
+    connect(BB_OK, &QPushButton::clicked, this, &QDialog::accept);
+
+    E_EditName = new NameEdit(P_Form);
+    E_EditName->setGeometry(57, 41, 151, 22);
+    E_EditName->setFrame(false);
+    E_EditName->setFont(TableFont());
+    QPalette editPalette = E_EditName->palette();
+    editPalette.setColor(QPalette::Text, Qt::blue);
+    E_EditName->setPalette(editPalette);
+    E_EditName->hide();
+
+    setTabOrder(E_EditName, BB_OK);
+    FormCreate();
+}
+
+void TF_Hiscores::FormCreate() {
+    GridFilled = false;
+}
+
+void TF_Hiscores::FormActivate() {
+    if (!GridFilled) {
+        setFixedSize(P_Form->size());
+        // The selection goes to the last row, which is never filled, so no
+        // cell shows as selected; the view itself stays at the top.
+        SG_Scores->selectionModel()->setCurrentIndex(SG_Scores->model()->index(kRowCount - 1, 0),
+                                                     QItemSelectionModel::NoUpdate);
+        SG_Scores->scrollToTop();
+        SetCell(0, 0, QString::fromStdString(DecodeCp1251("\xB9")));
+        SetCell(0, 1, QStringLiteral("Name"));
+        SetCell(0, 2, QStringLiteral("Scores"));
+        WriteRows();
+        GridFilled = true;
+    }
+    if (!E_EditName->isHidden()) {
+        E_EditName->setFocus(Qt::ActiveWindowFocusReason);
+        E_EditName->selectAll();
+    }
+}
+
+void TF_Hiscores::SetCell(int row, int column, const QString& text) {
+    SG_Scores->item(row, column)->setText(text);
+}
+
+QString TF_Hiscores::CellText(int row, int column) const {
+    return SG_Scores->item(row, column)->text();
+}
+
+void TF_Hiscores::WriteRows() {
+    const int count = std::clamp<int>(table_.count, 0, kScoreSlots);
+    for (int slot = 0; slot < count; ++slot) {
+        const ScoreEntry& entry = table_.entries[slot];
+        SetCell(slot + 1, 0, QString::number(slot + 1));
+        SetCell(slot + 1, 1, NameForDisplay(entry));
+        SetCell(slot + 1, 2, QString::number(entry.score));
+    }
+}
+
+void TF_Hiscores::ClearRows() {
+    for (int row = 1; row <= kScoreSlots; ++row) {
+        for (int c = 0; c < 3; ++c) {
+            SetCell(row, c, QString());
+        }
+    }
+}
+
+void TF_Hiscores::WriteName(int slot) {
+    SetCell(slot + 1, 1, NameForDisplay(table_.entries[slot]));
+}
+
+void TF_Hiscores::ShowEditName(int newEntryIndex, const QString& name) {
+    const int top = SG_Scores->y() + 2 + (kRowHeight + 1) * (newEntryIndex + 1);
+    const int left = SG_Scores->x() + kColumnWidths[0] + 3;
+    E_EditName->move(left, top);
+    E_EditName->setText(name);
+    E_EditName->show();
+    E_EditName->raise();
+}
+
+void TF_Hiscores::HideEditName() {
+    E_EditName->hide();
+}
+
+bool TF_Hiscores::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::WindowActivate) {
+        FormActivate();
+    }
+    return handled;
+}
+
+void TF_Hiscores::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous()) {
+        return;
+    }
+    // Centred on the primary screen, whatever window owns the dialog.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+    FormActivate();
+}
+
+void TF_Hiscores::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        // The dialog has no cancel button: Escape closes it only from the
+        // OK button, and the caller treats that like OK.
+        if (BB_OK->hasFocus()) {
+            reject();
+        }
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace quorbals
