@@ -178,7 +178,9 @@ void XSession::Release(int button) const {
 }
 
 void XSession::Key(const QString& keys) const {
-    Run(QStringLiteral("xdotool"), {QStringLiteral("key"), keys});
+    QStringList args{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("60")};
+    args += keys.split(u' ', Qt::SkipEmptyParts);
+    Run(QStringLiteral("xdotool"), args);
 }
 
 void XSession::Type(const QString& text) const {
