@@ -1,0 +1,157 @@
+// A whole game played with the pointer alone, through xdotool, reading the
+// board from the screen: moves until "Game over!", a name typed into the
+// high-score dialog, and the table's file checked byte by byte.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include "tests/e2e/running_game.h"
+
+namespace quorbals::e2e {
+namespace {
+
+using Board = std::array<int, 81>;
+
+// Longest run of `colour` through cell t along the four lines, with `from`
+// counted as empty (the ball is leaving it).
+int RunThrough(const Board& b, int t, int from, int colour) {
+    const int dirs[4][2] = {{1, 0}, {0, 1}, {1, 1}, {1, -1}};
+    int best = 1;
+    for (auto& d : dirs) {
+        int n = 1;
+        for (int s : {1, -1}) {
+            int x = t % 9 + s * d[0], y = t / 9 + s * d[1];
+            while (x >= 0 && x < 9 && y >= 0 && y < 9 && y * 9 + x != from &&
+                   b[y * 9 + x] == colour) {
+                ++n;
+                x += s * d[0];
+                y += s * d[1];
+            }
+        }
+        best = std::max(best, n);
+    }
+    return best;
+}
+
+// The move that lines up the fewest balls, so that the Desk fills quickly.
+std::optional<std::pair<int, int>> QuietMove(const Board& b) {
+    std::optional<std::pair<int, int>> best;
+    int bestRun = 100;
+    for (int from = 0; from < 81; ++from) {
+        if (b[from] < 0)
+            continue;
+        std::array<bool, 81> seen{};
+        std::vector<int> todo{from};
+        seen[from] = true;
+        while (!todo.empty()) {
+            const int c = todo.back();
+            todo.pop_back();
+            const int cx = c % 9, cy = c / 9;
+            const int next[4][2] = {{cx - 1, cy}, {cx + 1, cy}, {cx, cy - 1}, {cx, cy + 1}};
+            for (auto& n : next) {
+                if (n[0] < 0 || n[0] > 8 || n[1] < 0 || n[1] > 8)
+                    continue;
+                const int i = n[1] * 9 + n[0];
+                if (seen[i] || b[i] != -1)
+                    continue;
+                seen[i] = true;
+                todo.push_back(i);
+                const int run = RunThrough(b, i, from, b[from]);
+                if (run < bestRun) {
+                    bestRun = run;
+                    best = std::make_pair(from, i);
+                }
+            }
+        }
+    }
+    return best;
+}
+
+std::vector<QString> Windows(XSession& x, const QString& name) {
+    auto out = x.Run(QStringLiteral("xdotool"),
+                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                      QStringLiteral("--name"), QStringLiteral("^") + name + QStringLiteral("$")});
+    std::vector<QString> ids;
+    if (out) {
+        for (const QString& l : QString::fromLatin1(*out).split(u'\n', Qt::SkipEmptyParts)) {
+            ids.push_back(l.trimmed());
+        }
+    }
+    return ids;
+}
+
+TEST(WholeGame, PlayedToTheEndWithTheNameEnteredInTheTable) {
+    RunningGame game;
+    ASSERT_TRUE(game.Start()) << game.failure().toStdString();
+    const QImage first = game.Shot();
+    const QRect scoreLabel(game.desk() + QPoint(11, -28), QSize(48, 16));
+    const QImage zeroScore = first.copy(scoreLabel);
+
+    bool over = false;
+    int moves = 0;
+    for (; moves < 200 && !over; ++moves) {
+        const Board board = game.Board();
+        const auto move = QuietMove(board);
+        ASSERT_TRUE(move.has_value()) << "no move on a board with free cells";
+        const auto [from, to] = *move;
+        game.ClickCell(from % 9, from / 9);
+        game.PointAtCell(to % 9, to / 9);
+        game.ClickCell(to % 9, to / 9);
+        // The ball travels, then the turn runs: wait until the board settles,
+        // or the game-over box comes up.
+        Board last{};
+        for (int i = 0; i < 60; ++i) {
+            SleepMs(100);
+            if (Windows(game.x(), QStringLiteral("Quorbals")).size() > 1) {
+                over = true;
+                break;
+            }
+            const Board now = game.Board();
+            if (now[from] == -1 && now[to] == board[from] && now == last)
+                break;
+            last = now;
+        }
+    }
+    ASSERT_TRUE(over) << "no game over after " << moves << " moves";
+    game.x().Screenshot().save(QStringLiteral(QUORBALS_BUILD_DIR "/tests/e2e-gameover.png"));
+
+    // "Game over!" has the focus: OK it, then name the entry.
+    game.x().Key(QStringLiteral("Return"));
+    ASSERT_TRUE(game.x().FindWindow(QStringLiteral("Quorbals High Scores"), 10000).has_value());
+    SleepMs(500);
+    game.x().Type(QStringLiteral("Tester"));
+    SleepMs(200);
+    game.x().Screenshot().save(QStringLiteral(QUORBALS_BUILD_DIR "/tests/e2e-hiscores.png"));
+    game.x().Key(QStringLiteral("Return"));
+
+    const QString scoreFile = game.dataDir() + QStringLiteral("/quorbals.scr");
+    for (int i = 0; i < 50 && !QFile::exists(scoreFile); ++i) {
+        SleepMs(100);
+    }
+    QFile f(scoreFile);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << scoreFile.toStdString();
+    const QByteArray bytes = f.readAll();
+    ASSERT_EQ(bytes.size(), 28);
+    const auto u = [&](int i) { return static_cast<std::uint8_t>(bytes[i]); };
+    const std::int32_t score =
+        static_cast<std::int32_t>(u(0) | (u(1) << 8) | (u(2) << 16) | (u(3) << 24));
+    EXPECT_GE(score, 0);
+    EXPECT_EQ(score % 2, 0) << "every pass scores an even number of points";
+    EXPECT_EQ(u(4), 6);
+    EXPECT_EQ(bytes.mid(5, 6), QByteArray("Tester"));
+
+    // A fresh game: three balls and the score label back at "0".
+    const auto fresh = game.WaitForBoard([](const Board& b) { return CountBalls(b) == 3; });
+    EXPECT_TRUE(fresh.has_value());
+    EXPECT_EQ(game.Shot().copy(scoreLabel), zeroScore);
+}
+
+}  // namespace
+}  // namespace quorbals::e2e
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
