@@ -4,31 +4,15 @@
 #include <regex>
 #include <sstream>
 
+#include "tests/sim/run_sim.h"
 #include "tools/sim/simulation.h"
 
 namespace quorbals::sim {
 namespace {
 
-struct RunResult {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-RunResult RunSim(std::vector<std::string_view> args) {
-    std::ostringstream out, err;
-    const int status = SimMain(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
+using testing::Lines;
+using testing::RunResult;
+using testing::RunSim;
 
 TEST(SimOptions, DefaultsAndValues) {
     SimOptions options;
@@ -181,6 +165,7 @@ TEST(Simulation, AfterMoveSeesEveryMoveWithTheShownRecords) {
         lastTurn = turn;
         ++calls;
         sawFullDesk = sawFullDesk || state.freeCount == 0;
+        return kExitOk;
     };
     ASSERT_EQ(simulation.Run(), kExitOk);
     EXPECT_EQ(calls, simulation.Totals().moves);

@@ -4,10 +4,35 @@ namespace quorbals::sim {
 
 const char kSimUsage[] =
     "usage: quorbals-sim [--seed S] [--games N] [--trace] [--check]\n"
-    "  --seed S   random state before the first game, 0..4294967295 (default 1)\n"
-    "  --games N  games to play one after another, 1..1000000 (default 1)\n"
-    "  --trace    print every game start and move as one JSON object per line\n"
-    "  --check    verify the Desk, FreeCellList and FreeCount after every turn\n";
+    "                    [--load FILE] [--save-after T FILE]\n"
+    "  --seed S            random state before the first game, 0..4294967295 (default 1)\n"
+    "  --games N           games to play one after another, 1..1000000 (default 1)\n"
+    "  --trace             print every game start and move as one JSON object per line\n"
+    "  --check             verify the Desk, FreeCellList and FreeCount after every turn\n"
+    "  --load FILE         play game 0 from a saved game instead of dealing it (a game\n"
+    "                      where no ball can move ends at once as stuck); the random\n"
+    "                      state is still the seed; the games after it are dealt\n"
+    "  --save-after T FILE write game 0 as a saved game after its move T (1..1000000),\n"
+    "                      the full Desk when that move ends it, then play on\n"
+    "exit status: 0 done, 1 a check failed, 2 bad arguments, 3 a saved game could not\n"
+    "be read or written, 4 path count error, 5 game 0 ended before move T (nothing saved)\n";
+
+namespace {
+
+// A file name given on the command line. A leading '-' is most likely a
+// forgotten value followed by the next option; "./-name" still works.
+std::string CheckFileName(std::string_view option, std::string_view name) {
+    if (name.empty()) {
+        return std::string(option) + " needs a file name, not an empty one";
+    }
+    if (name.front() == '-') {
+        return std::string(option) + " takes a file name, not \"" + std::string(name) +
+               "\" (write ./" + std::string(name) + " for a file of that name)";
+    }
+    return {};
+}
+
+}  // namespace
 
 bool ParseDecimal(std::string_view text, std::uint64_t max, std::uint64_t& value) {
     if (text.empty() || text.size() > 20) {
@@ -70,6 +95,35 @@ std::string ParseSimOptions(const std::vector<std::string_view>& args, SimOption
                 }
                 options.games = static_cast<std::int64_t>(number);
             }
+        } else if (arg == "--load") {
+            std::string_view file;
+            if (!takeValue(file)) {
+                return "--load needs a file name";
+            }
+            if (std::string fault = CheckFileName(arg, file); !fault.empty()) {
+                return fault;
+            }
+            options.loadFile = std::string(file);
+        } else if (arg == "--save-after") {
+            // Two values: "--save-after T FILE" or "--save-after=T FILE".
+            std::string_view moveText;
+            if (!takeValue(moveText)) {
+                return "--save-after needs a move number and a file name";
+            }
+            std::uint64_t number = 0;
+            if (!ParseDecimal(moveText, kMaxSaveMove, number) || number < 1) {
+                return "--save-after takes a move number from 1 to 1000000, not \"" +
+                       std::string(moveText) + "\"";
+            }
+            if (i + 1 >= args.size()) {
+                return "--save-after needs a file name after the move number";
+            }
+            const std::string_view file = args[++i];
+            if (std::string fault = CheckFileName(arg, file); !fault.empty()) {
+                return fault;
+            }
+            options.saveAfter = static_cast<std::int64_t>(number);
+            options.saveFile = std::string(file);
         } else if ((arg == "--trace" || arg == "--check" || arg == "--help") && !hasInlineValue) {
             if (arg == "--trace") {
                 options.trace = true;

@@ -14,9 +14,13 @@ struct SimOptions {
     bool trace = false;      // JSON lines instead of the summary
     bool check = false;      // verify the records after every turn
     bool help = false;
+    std::string loadFile;        // play game 0 from this saved game; empty: deal it
+    std::int64_t saveAfter = 0;  // save game 0 after this move, 1..kMaxSaveMove; 0: never
+    std::string saveFile;
 };
 
 constexpr std::int64_t kMaxGames = 1000000;
+constexpr std::int64_t kMaxSaveMove = 1000000;
 
 extern const char kSimUsage[];
 

@@ -10,6 +10,7 @@
 #include "game/spawning.h"
 #include "game/turn_cycle.h"
 #include "tools/sim/bot.h"
+#include "tools/sim/game_files.h"
 #include "tools/sim/trace_format.h"
 
 namespace quorbals::sim {
@@ -26,6 +27,11 @@ Simulation::Simulation(const SimOptions& options, std::ostream& out, std::ostrea
 void Simulation::Start() {
     state_.randomState = options_.seed;
     NewGame(state_, effects_);
+    started_ = true;
+}
+
+void Simulation::StartUndealt() {
+    state_.randomState = options_.seed;
     started_ = true;
 }
 
@@ -117,7 +123,9 @@ int Simulation::PlayGame(std::int64_t game) {
             }
         }
         if (afterMove) {
-            afterMove(shown, game, turn);
+            if (const int status = afterMove(shown, game, turn); status != kExitOk) {
+                return status;
+            }
         }
         if (over) {
             if (options_.trace) {
@@ -185,6 +193,30 @@ int SimMain(const std::vector<std::string_view>& args, std::ostream& out, std::o
     }
 
     Simulation simulation(options, out, err);
+    if (!options.loadFile.empty()) {
+        simulation.StartUndealt();
+        if (!LoadSavedGame(options.loadFile, simulation.State(), err)) {
+            return kExitFileError;
+        }
+    }
+    bool saved = false;
+    std::int64_t gameZeroMoves = 0;
+    if (options.saveAfter > 0) {
+        simulation.afterMove = [&](const GameState& shown, std::int64_t game, std::int64_t turn) {
+            if (game != 0) {
+                return kExitOk;
+            }
+            gameZeroMoves = turn;
+            if (turn != options.saveAfter) {
+                return kExitOk;
+            }
+            if (!SaveSavedGame(options.saveFile, shown, err)) {
+                return kExitFileError;
+            }
+            saved = true;
+            return kExitOk;
+        };
+    }
     const auto started = std::chrono::steady_clock::now();
     const int status = simulation.Run();
     const double seconds =
@@ -206,7 +238,16 @@ int SimMain(const std::vector<std::string_view>& args, std::ostream& out, std::o
         out << "moves per second: " << rate << "\n";
     }
     out.flush();
-    return out ? kExitOk : kExitFailure;
+    if (!out) {
+        return kExitFailure;
+    }
+    if (options.saveAfter > 0 && !saved) {
+        err << "quorbals-sim: game 0 ended after " << gameZeroMoves
+            << (gameZeroMoves == 1 ? " move" : " moves") << ", before move " << options.saveAfter
+            << "; nothing was saved\n";
+        return kExitNotSaved;
+    }
+    return kExitOk;
 }
 
 }  // namespace quorbals::sim

@@ -18,7 +18,9 @@ namespace quorbals::sim {
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;  // a --check violation or a broken route
 constexpr int kExitUsage = 2;
+constexpr int kExitFileError = 3;  // a saved game that was refused or not written
 constexpr int kExitPathCountError = 4;
+constexpr int kExitNotSaved = 5;  // game 0 ended before the move to save after
 
 struct SimTotals {
     std::int64_t games = 0;  // finished games, stuck ones included
@@ -33,8 +35,12 @@ public:
     Simulation(const SimOptions& options, std::ostream& out, std::ostream& err);
 
     // RandomState = seed, then NewGame. Run() does it when nobody did; a
-    // caller may start, change State() (e.g. load a saved game) and then run.
+    // caller may start, change State() and then run.
     void Start();
+    // RandomState = seed and no deal: the records stay as at start-up until
+    // the caller replaces them (a loaded game), and game 0 is played from
+    // whatever State() then holds.
+    void StartUndealt();
     GameState& State() { return state_; }
 
     // Plays options.games games; returns the exit status. Without --trace
@@ -44,8 +50,9 @@ public:
 
     // Called after every move's turn cycle with the game and move numbers
     // and the records as the trace shows them (at a game over: before the
-    // new game), e.g. to save a game after a given move.
-    std::function<void(const GameState&, std::int64_t game, std::int64_t turn)> afterMove;
+    // new game), e.g. to save a game after a given move. Any status but
+    // kExitOk stops the run at once with that status.
+    std::function<int(const GameState&, std::int64_t game, std::int64_t turn)> afterMove;
 
 private:
     // Plays one game to its end; returns an exit status.
