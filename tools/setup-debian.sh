@@ -14,7 +14,7 @@ libgtest-dev libgmock-dev libbenchmark-dev
 libchm-dev fp-utils
 python3
 xvfb openbox xdotool x11-utils imagemagick fonts-liberation
-appstream desktop-file-utils dpkg-dev file
+appstream desktop-file-utils dpkg-dev file strace
 "
 
 missing=""
