@@ -73,7 +73,9 @@ void TF_Main::BuildControls() {
     L_Scores = new QLabel(QStringLiteral("0"), P_Panel);
     L_Scores->setGeometry(16, 9, 48, 16);
     L_Scores->setAlignment(Qt::AlignCenter);
-    QFont scoreFont(QStringLiteral("Arial"));
+    // "System" where such a font exists; Arial's metrics elsewhere.
+    QFont scoreFont;
+    scoreFont.setFamilies({QStringLiteral("System"), QStringLiteral("Arial")});
     scoreFont.setPixelSize(13);
     scoreFont.setBold(true);
     L_Scores->setFont(scoreFont);
