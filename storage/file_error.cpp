@@ -4,27 +4,9 @@
 
 #include <cerrno>
 
+#include "storage/posix_file.h"
+
 namespace quorbals {
-
-namespace {
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    if (slash == 0) {
-        return "/";
-    }
-    return path.substr(0, slash);
-}
-
-bool FolderExists(const std::string& folder) {
-    struct stat st {};
-    return ::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-}  // namespace
 
 FileError ReadBeyondEndOfFileError() {
     return {kReadBeyondEndOfFile, "Read beyond end of file"};

@@ -38,17 +38,6 @@ private:
     int fd_;
 };
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    if (slash == 0) {
-        return "/";
-    }
-    return path.substr(0, slash);
-}
-
 // The file that a write to `path` must replace: a symbolic link keeps
 // pointing at its file, which gets the new content.
 std::string WriteTarget(const std::string& path) {
@@ -101,6 +90,17 @@ void WriteAll(int fd, std::span<const std::uint8_t> bytes, const std::string& ta
 }
 
 }  // namespace
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    if (slash == 0) {
+        return "/";
+    }
+    return path.substr(0, slash);
+}
 
 bool FileExists(const std::string& path) {
     struct stat st {};

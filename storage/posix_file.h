@@ -11,6 +11,9 @@
 namespace quorbals {
 
 // True when `path` names a regular file (symbolic links followed).
+// The folder part of a path: "." for a bare name, "/" at the root.
+std::string FolderOf(const std::string& path);
+
 bool FileExists(const std::string& path);
 
 // True when `path` names a folder.

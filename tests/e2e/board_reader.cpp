@@ -92,4 +92,28 @@ int CountBalls(const std::array<int, 81>& board) {
     return n;
 }
 
+std::vector<int> ReachableFrom(const std::array<int, 81>& board, int from) {
+    std::vector<int> found;
+    std::array<bool, 81> seen{};
+    std::vector<int> todo{from};
+    seen[from] = true;
+    while (!todo.empty()) {
+        const int c = todo.back();
+        todo.pop_back();
+        const int cx = c % 9, cy = c / 9;
+        const int next[4][2] = {{cx - 1, cy}, {cx + 1, cy}, {cx, cy - 1}, {cx, cy + 1}};
+        for (const auto& n : next) {
+            if (n[0] < 0 || n[0] > 8 || n[1] < 0 || n[1] > 8)
+                continue;
+            const int i = n[1] * 9 + n[0];
+            if (seen[i] || board[i] != -1)
+                continue;
+            seen[i] = true;
+            found.push_back(i);
+            todo.push_back(i);
+        }
+    }
+    return found;
+}
+
 }  // namespace quorbals::e2e

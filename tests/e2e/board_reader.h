@@ -7,6 +7,7 @@
 #include <QRect>
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace quorbals::e2e {
 
@@ -22,5 +23,9 @@ std::array<int, 81> ReadBoard(const QImage& shot, QPoint desk);
 QPoint CellCentre(QPoint desk, int x, int y);
 
 int CountBalls(const std::array<int, 81>& board);
+
+// Every free cell reachable from cell `from` through free cells, in the
+// order a depth-first walk meets them.
+std::vector<int> ReachableFrom(const std::array<int, 81>& board, int from);
 
 }  // namespace quorbals::e2e

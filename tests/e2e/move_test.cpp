@@ -2,38 +2,20 @@
 // checked from screenshots.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-
 #include "tests/e2e/running_game.h"
 
 namespace quorbals::e2e {
 namespace {
 
-// A ball and a free cell it can reach through free cells.
+// A ball and a free cell it can reach, far enough away that the route has
+// several cells.
 std::optional<std::pair<int, int>> ReachablePair(const std::array<int, 81>& board) {
     for (int from = 0; from < 81; ++from) {
         if (board[from] < 0)
             continue;
-        std::array<bool, 81> seen{};
-        std::vector<int> todo{from};
-        seen[from] = true;
-        while (!todo.empty()) {
-            const int c = todo.back();
-            todo.pop_back();
-            const int cx = c % 9, cy = c / 9;
-            const int next[4][2] = {{cx - 1, cy}, {cx + 1, cy}, {cx, cy - 1}, {cx, cy + 1}};
-            for (auto& n : next) {
-                if (n[0] < 0 || n[0] > 8 || n[1] < 0 || n[1] > 8)
-                    continue;
-                const int i = n[1] * 9 + n[0];
-                if (seen[i] || board[i] != -1)
-                    continue;
-                // Far enough away that the route has several cells.
-                if (std::abs(n[0] - from % 9) + std::abs(n[1] - from / 9) >= 3) {
-                    return std::make_pair(from, i);
-                }
-                seen[i] = true;
-                todo.push_back(i);
+        for (int to : ReachableFrom(board, from)) {
+            if (std::abs(to % 9 - from % 9) + std::abs(to / 9 - from / 9) >= 3) {
+                return std::make_pair(from, to);
             }
         }
     }
@@ -66,9 +48,3 @@ TEST(GameMove, BallTravelsToTheCellAndTheTurnFollows) {
 
 }  // namespace
 }  // namespace quorbals::e2e
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -2,7 +2,6 @@
 // loading the file back brings the same board onto the screen.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "tests/e2e/running_game.h"
@@ -61,9 +60,3 @@ TEST(GameFile, SavedBoardComesBackAfterANewGame) {
 
 }  // namespace
 }  // namespace quorbals::e2e
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -3,7 +3,6 @@
 // high-score dialog, and the table's file checked byte by byte.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QFile>
 
 #include "tests/e2e/running_game.h"
@@ -41,27 +40,11 @@ std::optional<std::pair<int, int>> QuietMove(const Board& b) {
     for (int from = 0; from < 81; ++from) {
         if (b[from] < 0)
             continue;
-        std::array<bool, 81> seen{};
-        std::vector<int> todo{from};
-        seen[from] = true;
-        while (!todo.empty()) {
-            const int c = todo.back();
-            todo.pop_back();
-            const int cx = c % 9, cy = c / 9;
-            const int next[4][2] = {{cx - 1, cy}, {cx + 1, cy}, {cx, cy - 1}, {cx, cy + 1}};
-            for (auto& n : next) {
-                if (n[0] < 0 || n[0] > 8 || n[1] < 0 || n[1] > 8)
-                    continue;
-                const int i = n[1] * 9 + n[0];
-                if (seen[i] || b[i] != -1)
-                    continue;
-                seen[i] = true;
-                todo.push_back(i);
-                const int run = RunThrough(b, i, from, b[from]);
-                if (run < bestRun) {
-                    bestRun = run;
-                    best = std::make_pair(from, i);
-                }
+        for (int to : ReachableFrom(b, from)) {
+            const int run = RunThrough(b, to, from, b[from]);
+            if (run < bestRun) {
+                bestRun = run;
+                best = std::make_pair(from, to);
             }
         }
     }
@@ -149,9 +132,3 @@ TEST(WholeGame, PlayedToTheEndWithTheNameEnteredInTheTable) {
 
 }  // namespace
 }  // namespace quorbals::e2e
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -3,7 +3,6 @@
 // balls.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -67,9 +66,3 @@ TEST(GameWindow, ShowsTheDeskWithThreeBallsAfterTheSplash) {
 
 }  // namespace
 }  // namespace quorbals::e2e
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
