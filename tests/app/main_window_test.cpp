@@ -7,6 +7,7 @@
 #include "app/bevel_panel.h"
 #include "platform/help_library.h"
 #include "platform/shell.h"
+#include "storage/file_error.h"
 #include "tests/app/main_window_fixture.h"
 #include "view/desk_view.h"
 #include "view/tile_image.h"
@@ -89,6 +90,17 @@ TEST_F(MainWindowTest, FirstActivationDealsOnceAndStartsTheGlow) {
     QApplication::sendEvent(window.get(), &activate);
     EXPECT_EQ(window->state.desk, desk);
     EXPECT_EQ(window->state.randomState, randomState);
+}
+
+TEST_F(MainWindowTest, UnreadableScoreFileIsReportedAndTheFirstGameIsStillDealt) {
+    MainWindowServices services;
+    services.sound = &sound;
+    services.loadHighScores = [](QWidget*) { throw FileError(5, "File access denied"); };
+    window = std::make_unique<TF_Main>(services);
+    ShowAndActivate();
+    EXPECT_EQ(errors, (std::vector<std::string>{"File access denied."}));
+    EXPECT_EQ(BallCount(), 3);
+    EXPECT_TRUE(window->T_GlowTimer.isActive());
 }
 
 TEST_F(MainWindowTest, NewGameFromEitherItemAbandonsAMoveOrAPendingTurn) {
