@@ -6,7 +6,7 @@
 
 #include "bench/bench_registry.h"
 #include "bench/board_corpus.h"
-#include "bench/null_effects.h"
+#include "game/null_effects.h"
 #include "game/lines.h"
 #include "game/move.h"
 #include "game/path_search.h"

@@ -2,25 +2,14 @@
 // notes the end of a game together with the state it ended in.
 #pragma once
 
-#include "game/effects.h"
+#include "game/null_effects.h"
 #include "game/state.h"
 
 namespace quorbals::sim {
 
-class SimEffects : public Effects {
+class SimEffects : public NullEffects {
 public:
     explicit SimEffects(const GameState& state) : state_(state) {}
-
-    void StartTimer(GameTimer) override {}
-    void StopTimer(GameTimer) override {}
-    void DrawBallTile(int, int, int, int) override {}
-    void DrawEmptyTile(int, int) override {}
-    void DrawArrowSprite(int, int, int) override {}
-    void DrawPreviewTile(int, int) override {}
-    void ResetDesk() override {}
-    void RepaintDesk() override {}
-    void SetScoreText(std::int32_t) override {}
-    void PlaySound(SoundCue) override {}
 
     // The turn cycle calls this on a full Desk before the new game resets
     // the records, so the finished game is kept here for the trace.

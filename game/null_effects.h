@@ -1,9 +1,10 @@
-// Effects that do nothing, so the benchmarks time the rules alone.
+// Effects that do nothing: the rules played headless (simulator,
+// benchmarks). Override what you need to observe.
 #pragma once
 
 #include "game/effects.h"
 
-namespace quorbals::bench {
+namespace quorbals {
 
 class NullEffects : public Effects {
 public:
@@ -22,4 +23,4 @@ public:
     void PathCountError() override {}
 };
 
-}  // namespace quorbals::bench
+}  // namespace quorbals
