@@ -5,9 +5,9 @@
 #include <QMouseEvent>
 #include <QPixmap>
 
-#include "app/bevel_panel.h"
 #include "app/program_texts.h"
 #include "assets/resources.h"
+#include "view/bevel_panel.h"
 
 namespace quorbals {
 

@@ -9,7 +9,6 @@
 #include <QScreen>
 
 #include "app/about_box.h"
-#include "app/bevel_panel.h"
 #include "app/error_report.h"
 #include "app/program_texts.h"
 #include "assets/resources.h"
@@ -21,6 +20,7 @@
 #include "platform/sound_cue.h"
 #include "storage/cp1251.h"
 #include "storage/window_settings.h"
+#include "view/bevel_panel.h"
 #include "view/desk_view.h"
 #include "view/move_animation.h"
 #include "view/pointer_input.h"

@@ -26,17 +26,6 @@ QFont TableFont() {
     return font;
 }
 
-void DrawRing(QPainter& p, const QRect& r, bool raised, const QPalette& pal) {
-    const QColor light = pal.color(QPalette::Light);
-    const QColor dark = pal.color(QPalette::Dark);
-    p.setPen(raised ? light : dark);
-    p.drawLine(r.left(), r.top(), r.right() - 1, r.top());
-    p.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
-    p.setPen(raised ? dark : light);
-    p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-    p.drawLine(r.right(), r.top(), r.right(), r.bottom());
-}
-
 // Draws every cell as the grid always looked: black text two pixels in from
 // the top-left corner, the header row on the button face with a raised
 // edge, no selection and no grey of a disabled control.
@@ -51,7 +40,7 @@ public:
         p->save();
         if (index.row() == 0) {
             p->fillRect(r, pal.color(QPalette::Active, QPalette::Button));
-            DrawRing(*p, r, true, pal);
+            DrawBevelRing(*p, r, Bevel::Raised, pal);
         } else {
             p->fillRect(r, Qt::white);
         }
@@ -91,20 +80,6 @@ QLabel* MakeOrnament(QWidget* parent, const char* resource, int x, int y) {
 
 }  // namespace
 
-FormPanel::FormPanel(QWidget* parent) : QFrame(parent) {
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(1);
-    setAutoFillBackground(true);
-    setBackgroundRole(QPalette::Button);
-}
-
-void FormPanel::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    const QRect r = rect();
-    DrawRing(p, r, false, palette());
-    DrawRing(p, r.adjusted(1, 1, -1, -1), true, palette());
-}
-
 void NameEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     if (event->reason() != Qt::MouseFocusReason) {
@@ -122,7 +97,7 @@ TF_Hiscores::TF_Hiscores(const ScoreTable& table, QWidget* parent)
     setModal(true);
     setFixedSize(282, 320);
 
-    P_Form = new FormPanel(this);
+    P_Form = new BevelPanel(this, Bevel::Lowered, Bevel::Raised);
     P_Form->setGeometry(0, 0, 282, 320);
 
     SG_Scores = new QTableWidget(kRowCount, 3, P_Form);

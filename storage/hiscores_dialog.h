@@ -7,21 +7,13 @@
 #include <QLineEdit>
 
 #include "storage/score_table.h"
+#include "view/bevel_panel.h"
 
 class QLabel;
 class QPushButton;
 class QTableWidget;
 
 namespace quorbals {
-
-// A panel with a lowered outer and a raised inner bevel, one pixel each.
-class FormPanel : public QFrame {
-public:
-    explicit FormPanel(QWidget* parent);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
 
 // Selects its whole text whenever it gets the focus from the keyboard or
 // the program, so that typing replaces the offered name.
@@ -62,7 +54,7 @@ public:
 
     bool GridFilled = false;
 
-    FormPanel* P_Form = nullptr;
+    BevelPanel* P_Form = nullptr;  // lowered outer, raised inner bevel
     QLabel* Image1 = nullptr;
     QLabel* Image2 = nullptr;
     QLabel* Image3 = nullptr;

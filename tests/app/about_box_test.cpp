@@ -6,8 +6,8 @@
 #include <QTimer>
 
 #include "app/about_box.h"
-#include "app/bevel_panel.h"
 #include "app/splash_wait.h"
+#include "view/bevel_panel.h"
 
 namespace quorbals::test {
 namespace {

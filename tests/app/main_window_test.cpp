@@ -4,11 +4,11 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 
-#include "app/bevel_panel.h"
 #include "platform/help_library.h"
 #include "platform/shell.h"
 #include "storage/file_error.h"
 #include "tests/app/main_window_fixture.h"
+#include "view/bevel_panel.h"
 #include "view/desk_view.h"
 #include "view/tile_image.h"
 

@@ -4,9 +4,15 @@
 
 #include <QWidget>
 
+class QPainter;
+
 namespace quorbals {
 
 enum class Bevel { None, Raised, Lowered };
+
+// One ring of a bevel around r: top and left in one shade, bottom and right
+// in the other.
+void DrawBevelRing(QPainter& p, const QRect& r, Bevel bevel, const QPalette& pal);
 
 class BevelPanel : public QWidget {
 public:

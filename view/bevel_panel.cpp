@@ -1,4 +1,4 @@
-#include "app/bevel_panel.h"
+#include "view/bevel_panel.h"
 
 #include <QPainter>
 
@@ -10,9 +10,7 @@ BevelPanel::BevelPanel(QWidget* parent, Bevel outer, Bevel inner)
     setBackgroundRole(QPalette::Button);
 }
 
-namespace {
-// One ring of a bevel: top and left in one shade, bottom and right in the other.
-void DrawRing(QPainter& p, QRect r, Bevel bevel, const QPalette& pal) {
+void DrawBevelRing(QPainter& p, const QRect& r, Bevel bevel, const QPalette& pal) {
     if (bevel == Bevel::None) {
         return;
     }
@@ -27,16 +25,15 @@ void DrawRing(QPainter& p, QRect r, Bevel bevel, const QPalette& pal) {
     p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
     p.drawLine(r.right(), r.top(), r.right(), r.bottom());
 }
-}  // namespace
 
 void BevelPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     QRect r = rect();
-    DrawRing(p, r, outer_, palette());
+    DrawBevelRing(p, r, outer_, palette());
     if (outer_ != Bevel::None) {
         r.adjust(1, 1, -1, -1);
     }
-    DrawRing(p, r, inner_, palette());
+    DrawBevelRing(p, r, inner_, palette());
 }
 
 }  // namespace quorbals
