@@ -1,69 +1,87 @@
 #include "app/game_file_commands.h"
 
-#include <QMessageBox>
-
-#include "app/main_window.h"
-#include "app/program_texts.h"
-#include "storage/game_file_dialogs.h"
+#include "storage/data_paths.h"
 #include "storage/saved_game.h"
 
 namespace quorbals {
 
 namespace {
-// Notes both timers and stops them; gives them back (wait, then move) when
-// it goes out of scope, unless told the game was replaced.
+// Notes the move and wait timers and stops them; gives them back (wait,
+// then move) when it goes out of scope, unless told the game was replaced.
 class PausedTimers {
 public:
-    explicit PausedTimers(TF_Main& w)
-        : w_(w), wait_(w.WaitTimer.isActive()), move_(w.MoveTimer.isActive()) {
-        w_.WaitTimer.stop();
-        w_.MoveTimer.stop();
+    explicit PausedTimers(FrontEnd& fe)
+        : fe_(fe), wait_(fe.TimerRunning(AppTimer::Wait)), move_(fe.TimerRunning(AppTimer::Move)) {
+        fe_.StopTimer(AppTimer::Wait);
+        fe_.StopTimer(AppTimer::Move);
     }
     ~PausedTimers() {
         if (keepStopped_) {
             return;
         }
         if (wait_)
-            w_.WaitTimer.start();
+            fe_.StartTimer(AppTimer::Wait);
         if (move_)
-            w_.MoveTimer.start();
+            fe_.StartTimer(AppTimer::Move);
     }
     PausedTimers(const PausedTimers&) = delete;
     PausedTimers& operator=(const PausedTimers&) = delete;
     void KeepStopped() { keepStopped_ = true; }
 
 private:
-    TF_Main& w_;
+    FrontEnd& fe_;
     bool wait_;
     bool move_;
     bool keepStopped_ = false;
 };
+
+bool IsSeparator(char c) {
+    // Windows takes both slashes and a drive colon.
+    return c == kPathSeparator || (kPathSeparator == '\\' && (c == '/' || c == ':'));
+}
 }  // namespace
 
-void SaveGameCommand(TF_Main& window, GameFileDialogs& dialogs) {
-    PausedTimers paused(window);
-    const auto path = dialogs.AskSavePath(&window);
-    if (!path) {
-        return;
+DialogStart DialogStartFor(const std::string& rememberedPath) {
+    std::size_t cut = rememberedPath.size();
+    while (cut > 0 && !IsSeparator(rememberedPath[cut - 1])) {
+        --cut;
     }
-    SaveGame(*path, window.state);
+    if (cut == 0) {
+        return {"", rememberedPath};
+    }
+    return {rememberedPath.substr(0, cut), rememberedPath.substr(cut)};
 }
 
-void LoadGameCommand(TF_Main& window, GameFileDialogs& dialogs) {
-    PausedTimers paused(window);
-    const auto path = dialogs.AskLoadPath(&window);
+void SaveGameCommand(AppState& app, FrontEnd& fe) {
+    PausedTimers paused(fe);
+    if (app.saveFileName.empty()) {
+        app.saveFileName = kFirstSaveName;
+    }
+    const DialogStart start = DialogStartFor(app.saveFileName);
+    const auto path = fe.AskSavePath(start.folder, start.fileName);
     if (!path) {
         return;
     }
-    const GameLoadResult result = LoadGame(*path, window.state);
+    app.saveFileName = *path;
+    app.loadFileName = *path;
+    SaveGame(*path, app.game);
+}
+
+bool LoadGameCommand(AppState& app, FrontEnd& fe) {
+    PausedTimers paused(fe);
+    const DialogStart start = DialogStartFor(app.loadFileName);
+    const auto path = fe.AskLoadPath(start.folder, start.fileName);
+    if (!path) {
+        return false;
+    }
+    app.loadFileName = *path;
+    const GameLoadResult result = LoadGame(*path, app.game);
     if (result.outcome == GameLoadOutcome::kInvalid) {
-        QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kProgramName),
-                        QString::fromStdString(result.message), QMessageBox::Ok, &window);
-        box.exec();
-        return;
+        fe.ShowBox(BoxKind::Error, result.message);
+        return false;
     }
     paused.KeepStopped();
-    window.ShowLoadedGame();
+    return true;
 }
 
 }  // namespace quorbals

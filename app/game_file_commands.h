@@ -2,18 +2,33 @@
 // dialog is open and the file is read or written.
 #pragma once
 
+#include <string>
+
+#include "app/app_state.h"
+#include "app/front_end.h"
+
 namespace quorbals {
 
-class GameFileDialogs;
-class TF_Main;
-
 // Saving never changes the game; both timers get back the state they had,
-// also when the dialog is cancelled or the write fails.
-void SaveGameCommand(TF_Main& window, GameFileDialogs& dialogs);
+// also when the dialog is cancelled or the write fails (FileError is thrown
+// on to the caller's error report).
+void SaveGameCommand(AppState& app, FrontEnd& fe);
 
-// A successful load replaces the game and redraws it; it also ends a ball
-// in flight and drops a pending turn, as a new game does. A cancelled,
-// refused or failed load leaves the game and both timers as they were.
-void LoadGameCommand(TF_Main& window, GameFileDialogs& dialogs);
+// True when a game was loaded: the caller redraws it. A successful load
+// also ends a ball in flight and drops a pending turn, as a new game does.
+// A cancelled, refused or failed load leaves the game and both timers as
+// they were; a refused file is named in the "invalid or corrupt" box.
+bool LoadGameCommand(AppState& app, FrontEnd& fe);
+
+// The first save of a run offers this name.
+inline constexpr char kFirstSaveName[] = "save1.kvx";
+
+// A dialog's remembered path as the folder to open and the name to offer;
+// a bare name or none at all leaves the folder empty (the current folder).
+struct DialogStart {
+    std::string folder;
+    std::string fileName;
+};
+DialogStart DialogStartFor(const std::string& rememberedPath);
 
 }  // namespace quorbals

@@ -20,6 +20,13 @@ FileError AccessDeniedError() {
     return {kFileAccessDenied, "File access denied"};
 }
 
+std::string ErrorReportText(const std::string& text) {
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') {
+        return text + '.';
+    }
+    return text;
+}
+
 FileError FileErrorFromErrno(int err, const std::string& path) {
     switch (err) {
         case ENOENT:

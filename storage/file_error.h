@@ -43,4 +43,9 @@ FileError ReadBeyondEndOfFileError();
 FileError DiskFullError();
 FileError AccessDeniedError();
 
+// The text as the error report shows it: a full stop is appended when the
+// last character's code lies above that of '.' (so "Disk full" gets one,
+// "...!" does not).
+std::string ErrorReportText(const std::string& text);
+
 }  // namespace quorbals

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/about_box.h"
+#include "app/qt/about_box.h"
 #include "app/splash_wait.h"
 #include "view/bevel_panel.h"
 

@@ -9,9 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "app/error_report.h"
-#include "app/main_window.h"
-#include "platform/sound_cue.h"
+#include "app/qt/error_report.h"
+#include "app/qt/main_window.h"
+#include "platform/qt/sound_cue.h"
+#include "storage/qt/game_file_dialogs.h"
 
 namespace quorbals::test {
 
@@ -27,12 +28,9 @@ protected:
             [this](QWidget*, const QString& text) { errors.push_back(text.toStdString()); });
         MainWindowServices services;
         services.sound = &sound;
-        services.helpFile = "/opt/quorbals/quorbals.chm";
-        services.enterHighScore = [this](QWidget*, std::int32_t score) {
-            enteredScores.push_back(score);
-            return enterHighScoreResult;
-        };
+        services.fileDialogs = &fileDialogs;
         window = std::make_unique<TF_Main>(services);
+        window->app.paths.helpFile = "/opt/quorbals/quorbals.chm";
     }
     void TearDown() override {
         window.reset();
@@ -57,9 +55,8 @@ protected:
     }
 
     RecordingSound sound;
+    GameFileDialogs fileDialogs;
     std::vector<std::string> errors;
-    std::vector<std::int32_t> enteredScores;
-    bool enterHighScoreResult = true;
     std::unique_ptr<TF_Main> window;
 };
 

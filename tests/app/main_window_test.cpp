@@ -4,8 +4,8 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 
-#include "platform/help_library.h"
-#include "platform/shell.h"
+#include "platform/qt/help_library.h"
+#include "platform/qt/shell.h"
 #include "storage/file_error.h"
 #include "tests/app/main_window_fixture.h"
 #include "view/bevel_panel.h"
@@ -92,17 +92,6 @@ TEST_F(MainWindowTest, FirstActivationDealsOnceAndStartsTheGlow) {
     EXPECT_EQ(window->state.randomState, randomState);
 }
 
-TEST_F(MainWindowTest, UnreadableScoreFileIsReportedAndTheFirstGameIsStillDealt) {
-    MainWindowServices services;
-    services.sound = &sound;
-    services.loadHighScores = [](QWidget*) { throw FileError(5, "File access denied"); };
-    window = std::make_unique<TF_Main>(services);
-    ShowAndActivate();
-    EXPECT_EQ(errors, (std::vector<std::string>{"File access denied."}));
-    EXPECT_EQ(BallCount(), 3);
-    EXPECT_TRUE(window->T_GlowTimer.isActive());
-}
-
 TEST_F(MainWindowTest, NewGameFromEitherItemAbandonsAMoveOrAPendingTurn) {
     ShowAndActivate();
     for (QAction* item : {window->MI_GameNew, window->MI_Play}) {
@@ -123,25 +112,25 @@ TEST_F(MainWindowTest, NewGameFromEitherItemAbandonsAMoveOrAPendingTurn) {
 }
 
 TEST_F(MainWindowTest, StartingARunningTimerDoesNotRestartIt) {
-    window->StartTimer(GameTimer::Wait);
+    window->commands.StartTimer(GameTimer::Wait);
     ASSERT_TRUE(window->WaitTimer.isActive());
     QTest::qWait(60);
     const int before = window->WaitTimer.remainingTime();
-    window->StartTimer(GameTimer::Wait);
+    window->commands.StartTimer(GameTimer::Wait);
     EXPECT_LE(window->WaitTimer.remainingTime(), before);
-    window->StopTimer(GameTimer::Wait);
+    window->commands.StopTimer(GameTimer::Wait);
     EXPECT_FALSE(window->WaitTimer.isActive());
 }
 
 TEST_F(MainWindowTest, SoundSwitchGatesEveryCue) {
     EXPECT_TRUE(window->soundOn());
-    window->PlaySound(SoundCue::Select);
+    window->commands.PlaySound(SoundCue::Select);
     window->MI_OptionsSound->trigger();
     EXPECT_FALSE(window->soundOn());
-    window->PlaySound(SoundCue::Move);
+    window->commands.PlaySound(SoundCue::Move);
     window->MI_OptionsSound->trigger();
     EXPECT_TRUE(window->soundOn());
-    window->PlaySound(SoundCue::End);
+    window->commands.PlaySound(SoundCue::End);
     EXPECT_EQ(sound.played, (std::vector<std::string>{"select.wav", "end.wav"}));
 }
 
@@ -197,33 +186,6 @@ TEST_F(MainWindowTest, HomePageItemsOpenTwoDifferentAddresses) {
     ASSERT_EQ(g_opened.size(), 2u);
     EXPECT_NE(g_opened[0], g_opened[1]);
     EXPECT_EQ(g_opened[0].rfind("https://", 0), 0u);
-}
-
-TEST_F(MainWindowTest, GameOverWithAFailedTableWriteLeavesTheFullDesk) {
-    // The table's write failed: no new game follows.
-    enterHighScoreResult = false;
-    EXPECT_FALSE(window->EnterHighScore());
-    enterHighScoreResult = true;
-    EXPECT_TRUE(window->EnterHighScore());
-    EXPECT_EQ(enteredScores.size(), 2u);
-}
-
-TEST(ErrorReportText, AppendsAFullStopOnlyAfterCharactersAboveIt) {
-    EXPECT_EQ(ErrorReportText(QStringLiteral("Disk full")), QStringLiteral("Disk full."));
-    EXPECT_EQ(ErrorReportText(QStringLiteral("I/O error 5")), QStringLiteral("I/O error 5."));
-    EXPECT_EQ(ErrorReportText(QStringLiteral("Done.")), QStringLiteral("Done."));
-    EXPECT_EQ(ErrorReportText(QStringLiteral("Stop!")), QStringLiteral("Stop!"));
-    EXPECT_EQ(ErrorReportText(QStringLiteral("a-")), QStringLiteral("a-"));
-    EXPECT_EQ(ErrorReportText(QString()), QString());
-}
-
-TEST(GuardHandler, ReportsAnExceptionInsteadOfLettingItReachQt) {
-    std::vector<std::string> shown;
-    SetErrorSinkForTesting([&](QWidget*, const QString& t) { shown.push_back(t.toStdString()); });
-    EXPECT_FALSE(GuardHandler(nullptr, [] { throw std::runtime_error("File access denied"); }));
-    EXPECT_TRUE(GuardHandler(nullptr, [] {}));
-    SetErrorSinkForTesting({});
-    EXPECT_EQ(shown, (std::vector<std::string>{"File access denied."}));
 }
 
 }  // namespace

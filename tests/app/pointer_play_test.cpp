@@ -31,7 +31,7 @@ protected:
         fresh.randomState = 12345;
         fresh.arrowMarks.fill(-1);
         window->state = fresh;
-        window->ShowLoadedGame();
+        window->commands.ShowLoadedGame();
     }
 
     QPoint Centre(int x, int y) const { return {x * 29 + 4 + 11, y * 29 + 4 + 11}; }

@@ -5,8 +5,7 @@
 #include <QScreen>
 #include <fstream>
 
-#include "app/game_file_commands.h"
-#include "storage/game_file_dialogs.h"
+#include "storage/qt/game_file_dialogs.h"
 #include "storage/saved_game.h"
 #include "tests/app/main_window_fixture.h"
 #include "tests/storage/modal_step.h"
@@ -84,7 +83,7 @@ TEST_F(SettingsTest, EightBytesPlaceTheWindowThenReportTheShortFile) {
 }
 
 TEST_F(SettingsTest, ClosingStoresPositionAndSoundEvenAfterAFailedWrite) {
-    window->settingsFile = file;
+    window->app.paths.settingsFile = file;
     window->show();
     window->move(50, 60);
     window->MI_OptionsSound->trigger();
@@ -95,7 +94,7 @@ TEST_F(SettingsTest, ClosingStoresPositionAndSoundEvenAfterAFailedWrite) {
     EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), expected.begin()));
 
     // A folder that is gone: the failure is reported and the window closes.
-    window->settingsFile = folder.path() + "/missing/quorbals.set";
+    window->app.paths.settingsFile = folder.path() + "/missing/quorbals.set";
     window->show();
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(window->isVisible());
@@ -116,7 +115,6 @@ protected:
         });
     }
     TempFolder folder;
-    GameFileDialogs dialogs;
 };
 
 TEST_F(GameFileTest, SaveKeepsTheTimersAndLoadGivesTheGameBack) {
@@ -125,7 +123,7 @@ TEST_F(GameFileTest, SaveKeepsTheTimersAndLoadGivesTheGameBack) {
     const GameState saved = window->state;
     window->WaitTimer.start();
     ChooseFile(path);
-    SaveGameCommand(*window, dialogs);
+    window->MI_GameSaveClick();
     EXPECT_TRUE(window->WaitTimer.isActive());
     EXPECT_FALSE(window->MoveTimer.isActive());
     EXPECT_EQ(ReadAll(path).size(), 1320u);
@@ -134,7 +132,7 @@ TEST_F(GameFileTest, SaveKeepsTheTimersAndLoadGivesTheGameBack) {
     window->state.selection = {1, 1, 2, 3};
     window->MoveTimer.start();
     ChooseFile(path);
-    LoadGameCommand(*window, dialogs);
+    window->MI_GameLoadClick();
     EXPECT_EQ(window->state.desk, saved.desk);
     EXPECT_EQ(window->state.nextBalls, saved.nextBalls);
     EXPECT_EQ(window->state.score, 345);
@@ -163,20 +161,10 @@ TEST_F(GameFileTest, RefusedOrFailedLoadLeavesGameAndTimers) {
     std::vector<std::uint8_t> bytes(1320, 0);
     bytes[0] = 'k', bytes[1] = 'v', bytes[2] = 'x', bytes[3] = '!';
     WriteAll(bad, bytes);
-    QString shown;
-    // The box comes up once the file dialog has gone.
-    WhenModal<QFileDialog>([&](QFileDialog* d) {
-        d->selectFile(QString::fromStdString(bad));
-        static_cast<QDialog*>(d)->accept();
-        WhenModal<QMessageBox>([&](QMessageBox* box) {
-            shown = box->text();
-            EXPECT_EQ(box->windowTitle(), QStringLiteral("Quorbals"));
-            EXPECT_EQ(box->icon(), QMessageBox::Critical);
-            box->accept();
-        });
-    });
-    LoadGameCommand(*window, dialogs);
-    EXPECT_EQ(shown, QStringLiteral("\"bad.kvx\" is invalid or corrupt!"));
+    ChooseFile(bad);
+    window->MI_GameLoadClick();
+    // The refusal is an error box of its own, without a full stop added.
+    EXPECT_EQ(errors, (std::vector<std::string>{"\"bad.kvx\" is invalid or corrupt!"}));
     EXPECT_EQ(window->state.desk, before.desk);
     EXPECT_TRUE(window->MoveTimer.isActive());
 
@@ -185,10 +173,9 @@ TEST_F(GameFileTest, RefusedOrFailedLoadLeavesGameAndTimers) {
     bytes.resize(1319);
     WriteAll(shortFile, bytes);
     ChooseFile(shortFile);
-    window->MI_GameLoad->trigger();  // without a command set, nothing happens
-    window->loadGameCommand = [this](TF_Main& w) { LoadGameCommand(w, dialogs); };
     window->MI_GameLoad->trigger();
-    EXPECT_EQ(errors, (std::vector<std::string>{"Read beyond end of file."}));
+    EXPECT_EQ(errors, (std::vector<std::string>{"\"bad.kvx\" is invalid or corrupt!",
+                                                "Read beyond end of file."}));
     EXPECT_EQ(window->state.desk, before.desk);
     EXPECT_TRUE(window->MoveTimer.isActive());
 }
@@ -196,10 +183,10 @@ TEST_F(GameFileTest, RefusedOrFailedLoadLeavesGameAndTimers) {
 TEST_F(GameFileTest, CancelledDialogsChangeNothing) {
     window->WaitTimer.start();
     WhenModal<QFileDialog>([](QFileDialog* d) { d->reject(); });
-    SaveGameCommand(*window, dialogs);
+    window->MI_GameSaveClick();
     EXPECT_TRUE(window->WaitTimer.isActive());
     WhenModal<QFileDialog>([](QFileDialog* d) { d->reject(); });
-    LoadGameCommand(*window, dialogs);
+    window->MI_GameLoadClick();
     EXPECT_TRUE(window->WaitTimer.isActive());
 }
 

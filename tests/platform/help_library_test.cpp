@@ -1,4 +1,4 @@
-#include "platform/help_library.h"
+#include "platform/qt/help_library.h"
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>

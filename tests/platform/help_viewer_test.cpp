@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/help_library.h"
+#include "platform/qt/help_library.h"
 #include "tests/platform/temp_folder.h"
 
 namespace quorbals {

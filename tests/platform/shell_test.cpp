@@ -1,4 +1,4 @@
-#include "platform/shell.h"
+#include "platform/qt/shell.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/wave_file_locator.h"
+#include "platform/qt/wave_file_locator.h"
 
 #include <gtest/gtest.h>
 

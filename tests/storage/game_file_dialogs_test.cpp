@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "storage/game_file_dialogs.h"
+#include "storage/qt/game_file_dialogs.h"
 #include "tests/storage/modal_step.h"
 #include "tests/storage/temp_folder.h"
 
@@ -54,12 +54,11 @@ TEST_F(GameFileDialogsTest, FirstSaveOffersSave1AndAddsTheSuffix) {
         NameEdit(d)->setText("mine");
         static_cast<QDialog*>(d)->accept();
     });
-    const auto path = dialogs.AskSavePath(nullptr);
+    const auto path = dialogs.AskSavePath(nullptr, "", "save1.kvx");
     ASSERT_TRUE(path);
     EXPECT_EQ(QString::fromStdString(*path), InDir("mine.kvx"));
-    EXPECT_EQ(dialogs.saveFileName(), InDir("mine.kvx"));
 
-    // The load that follows offers the file just saved.
+    // A name in a folder is offered there.
     WhenModal<QFileDialog>([this](QFileDialog* d) {
         EXPECT_EQ(d->windowTitle(), "Load game");
         ExpectCommonSettings(d);
@@ -68,22 +67,15 @@ TEST_F(GameFileDialogsTest, FirstSaveOffersSave1AndAddsTheSuffix) {
         EXPECT_EQ(d->selectedFiles().value(0), InDir("mine.kvx"));
         d->reject();
     });
-    EXPECT_FALSE(dialogs.AskLoadPath(nullptr));
-    EXPECT_EQ(dialogs.loadFileName(), InDir("mine.kvx")) << "a cancel keeps the name";
+    EXPECT_FALSE(dialogs.AskLoadPath(nullptr, dir.path() + "/", "mine.kvx"));
 }
 
-TEST_F(GameFileDialogsTest, CancelledSaveKeepsTheOfferedName) {
-    WhenModal<QFileDialog>([](QFileDialog* d) { d->reject(); });
-    EXPECT_FALSE(dialogs.AskSavePath(nullptr));
-    EXPECT_EQ(dialogs.saveFileName(), "save1.kvx");
-    EXPECT_TRUE(dialogs.loadFileName().isEmpty());
-
-    // The first load offers nothing.
+TEST_F(GameFileDialogsTest, NoNameOffersNothing) {
     WhenModal<QFileDialog>([](QFileDialog* d) {
         EXPECT_TRUE(NameEdit(d)->text().isEmpty());
         d->reject();
     });
-    EXPECT_FALSE(dialogs.AskLoadPath(nullptr));
+    EXPECT_FALSE(dialogs.AskLoadPath(nullptr, "", ""));
 }
 
 TEST_F(GameFileDialogsTest, SavingOverAFileAsksFirst) {
@@ -96,23 +88,21 @@ TEST_F(GameFileDialogsTest, SavingOverAFileAsksFirst) {
         });
         static_cast<QDialog*>(d)->accept();
     });
-    const auto path = dialogs.AskSavePath(nullptr);
+    const auto path = dialogs.AskSavePath(nullptr, "", "save1.kvx");
     EXPECT_TRUE(asked);
     ASSERT_TRUE(path);
     EXPECT_EQ(QString::fromStdString(*path), InDir("save1.kvx"));
 }
 
-TEST_F(GameFileDialogsTest, LoadRemembersTheLoadedFile) {
+TEST_F(GameFileDialogsTest, LoadGivesTheChosenFile) {
     test::WriteBytes(dir / "old.kvx", {1});
     WhenModal<QFileDialog>([](QFileDialog* d) {
         NameEdit(d)->setText("old.kvx");
         static_cast<QDialog*>(d)->accept();
     });
-    const auto path = dialogs.AskLoadPath(nullptr);
+    const auto path = dialogs.AskLoadPath(nullptr, "", "");
     ASSERT_TRUE(path);
     EXPECT_EQ(QString::fromStdString(*path), InDir("old.kvx"));
-    EXPECT_EQ(dialogs.loadFileName(), InDir("old.kvx"));
-    EXPECT_EQ(dialogs.saveFileName(), "") << "a load leaves the save dialog's name";
 }
 
 }  // namespace

@@ -7,10 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/high_score_commands.h"
 #include "storage/file_error.h"
-#include "storage/high_score_commands.h"
-#include "storage/hiscores_dialog.h"
 #include "storage/little_endian.h"
+#include "storage/qt/hiscores_dialog.h"
+#include "tests/app/fake_front_end.h"
 #include "tests/storage/modal_step.h"
 #include "tests/storage/temp_folder.h"
 
@@ -26,6 +27,22 @@ protected:
     HiscoresDialogTest() : paths(MakeDataPaths(dir / "exe", dir.path())), dialog(scores.table) {
         ResetHighScores(scores);
         std::filesystem::create_directory(dir / "exe");
+    }
+
+    // The shared entry of a final score, with this dialog as the front end's.
+    bool EnterHighScore(TF_Hiscores& d, HighScoreState& s, const DataPaths& p, std::int32_t score) {
+        AppState app;
+        app.scores = s;
+        app.paths = p;
+        app.game.score = score;
+        test::FakeFrontEnd fe;
+        fe.hiscores = &d;
+        struct CopyBack {
+            AppState& app;
+            HighScoreState& s;
+            ~CopyBack() { s = app.scores; }
+        } copyBack{app, s};
+        return EnterHighScoreCommand(app, fe, [](const std::string&) {});
     }
 
     // Enters `score`, typing `name` when the edit box is offered, and
@@ -220,26 +237,30 @@ TEST_F(HiscoresDialogTest, ShowCommandHidesTheEditBox) {
         EXPECT_EQ(d->CellText(1, 1), "Fay");
         QTest::keyClick(d->BB_OK, Qt::Key_Return);
     });
-    ShowHighScores(dialog);
+    test::FakeFrontEnd fe;
+    fe.hiscores = &dialog;
+    ShowHighScoresCommand(fe);
 }
 
 TEST_F(HiscoresDialogTest, ClearAsksThenEmptiesTableGridAndFiles) {
     ASSERT_TRUE(EnterTyping(9, "Gus"));
     test::WriteBytes(paths.fallbackScoreFile, std::vector<std::uint8_t>(28, 1));
 
-    WhenModal<QMessageBox>([](QMessageBox* box) {
-        EXPECT_EQ(box->windowTitle(), "Quorbals");
-        EXPECT_EQ(box->text(), "Clear High Scores?");
-        EXPECT_EQ(box->icon(), QMessageBox::Question);
-        EXPECT_EQ(box->standardButtons(), QMessageBox::Ok | QMessageBox::Cancel);
-        box->button(QMessageBox::Cancel)->click();
-    });
-    EXPECT_FALSE(AskAndClearHighScores(nullptr, dialog, scores, paths));
-    EXPECT_EQ(scores.table.count, 1);
+    AppState app;
+    app.scores = scores;
+    app.paths = paths;
+    test::FakeFrontEnd fe;
+    fe.hiscores = &dialog;
+    fe.boxAnswers = {false, true};
+    ClearHighScoresCommand(app, fe);
+    EXPECT_EQ(app.scores.table.count, 1);
     EXPECT_TRUE(std::filesystem::exists(paths.scoreFile));
 
-    WhenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
-    EXPECT_TRUE(AskAndClearHighScores(nullptr, dialog, scores, paths));
+    ClearHighScoresCommand(app, fe);
+    ASSERT_EQ(fe.boxes.size(), 2u);
+    EXPECT_EQ(fe.boxes[0].kind, BoxKind::Question);
+    EXPECT_EQ(fe.boxes[0].text, "Clear High Scores?");
+    scores = app.scores;
     EXPECT_EQ(scores.table.count, 0);
     EXPECT_EQ(dialog.CellText(1, 1), "");
     EXPECT_EQ(dialog.CellText(1, 0), "");

@@ -4,7 +4,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 
-#include "platform/help/chm_archive.h"
+#include "platform/qt/help/chm_archive.h"
 
 namespace quorbals::help {
 

@@ -1,4 +1,4 @@
-#include "app/startup.h"
+#include "app/qt/startup.h"
 
 int main(int argc, char** argv) {
     return quorbals::RunQuorbals(argc, argv);

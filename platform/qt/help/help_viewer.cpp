@@ -1,4 +1,4 @@
-#include "platform/help/help_viewer.h"
+#include "platform/qt/help/help_viewer.h"
 
 #include <QDesktopServices>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "storage/hiscores_dialog.h"
+#include "storage/qt/hiscores_dialog.h"
 
 #include <QFile>
 #include <QFocusEvent>
@@ -13,6 +13,8 @@
 #include <QTableWidget>
 #include <algorithm>
 
+#include "app/high_score_commands.h"
+#include "app/qt/centring.h"
 #include "storage/cp1251.h"
 
 namespace quorbals {
@@ -87,10 +89,6 @@ void NameEdit::focusInEvent(QFocusEvent* event) {
     }
 }
 
-QString NameForDisplay(const ScoreEntry& entry) {
-    return QString::fromStdString(DecodeCp1251(entry.Name()));
-}
-
 TF_Hiscores::TF_Hiscores(const ScoreTable& table, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), table_(table) {
     setWindowTitle(QStringLiteral("Quorbals High Scores"));
@@ -100,8 +98,8 @@ TF_Hiscores::TF_Hiscores(const ScoreTable& table, QWidget* parent)
     P_Form = new BevelPanel(this, Bevel::Lowered, Bevel::Raised);
     P_Form->setGeometry(0, 0, 282, 320);
 
-    SG_Scores = new QTableWidget(kRowCount, 3, P_Form);
-    SG_Scores->setGeometry(16, 16, 250, 257);
+    SG_Scores = new QTableWidget(kScoreGridRows, 3, P_Form);
+    SG_Scores->setGeometry(kScoreGridLeft, kScoreGridTop, 250, 257);
     SG_Scores->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     SG_Scores->setFont(TableFont());
     SG_Scores->horizontalHeader()->hide();
@@ -119,10 +117,10 @@ TF_Hiscores::TF_Hiscores(const ScoreTable& table, QWidget* parent)
     SG_Scores->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     SG_Scores->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     for (int c = 0; c < 3; ++c) {
-        SG_Scores->setColumnWidth(c, kColumnWidths[c] + 1);
+        SG_Scores->setColumnWidth(c, kScoreColumnWidths[static_cast<std::size_t>(c)] + 1);
     }
-    for (int r = 0; r < kRowCount; ++r) {
-        SG_Scores->setRowHeight(r, kRowHeight + 1);
+    for (int r = 0; r < kScoreGridRows; ++r) {
+        SG_Scores->setRowHeight(r, kScoreRowHeight + 1);
         for (int c = 0; c < 3; ++c) {
             SG_Scores->setItem(r, c, new QTableWidgetItem);
         }
@@ -171,13 +169,10 @@ void TF_Hiscores::FormActivate() {
         setFixedSize(P_Form->size());
         // The selection goes to the last row, which is never filled, so no
         // cell shows as selected; the view itself stays at the top.
-        SG_Scores->selectionModel()->setCurrentIndex(SG_Scores->model()->index(kRowCount - 1, 0),
-                                                     QItemSelectionModel::NoUpdate);
+        SG_Scores->selectionModel()->setCurrentIndex(
+            SG_Scores->model()->index(kScoreGridRows - 1, 0), QItemSelectionModel::NoUpdate);
         SG_Scores->scrollToTop();
-        SetCell(0, 0, QString::fromStdString(DecodeCp1251("\xB9")));
-        SetCell(0, 1, QStringLiteral("Name"));
-        SetCell(0, 2, QStringLiteral("Scores"));
-        WriteRows();
+        WriteHeaderAndRows(*this, table_);
         GridFilled = true;
     }
     if (!E_EditName->isHidden()) {
@@ -186,52 +181,41 @@ void TF_Hiscores::FormActivate() {
     }
 }
 
-void TF_Hiscores::SetCell(int row, int column, const QString& text) {
-    SG_Scores->item(row, column)->setText(text);
+void TF_Hiscores::SetCell(int row, int column, const std::string& text) {
+    SG_Scores->item(row, column)->setText(QString::fromStdString(text));
 }
 
 QString TF_Hiscores::CellText(int row, int column) const {
     return SG_Scores->item(row, column)->text();
 }
 
-void TF_Hiscores::WriteRows() {
-    const int count = std::clamp<int>(table_.count, 0, kScoreSlots);
-    for (int slot = 0; slot < count; ++slot) {
-        const ScoreEntry& entry = table_.entries[slot];
-        SetCell(slot + 1, 0, QString::number(slot + 1));
-        SetCell(slot + 1, 1, NameForDisplay(entry));
-        SetCell(slot + 1, 2, QString::number(entry.score));
-    }
-}
-
-void TF_Hiscores::ClearRows() {
-    for (int row = 1; row <= kScoreSlots; ++row) {
-        for (int c = 0; c < 3; ++c) {
-            SetCell(row, c, QString());
-        }
-    }
-}
-
-void TF_Hiscores::WriteName(int slot) {
-    SetCell(slot + 1, 1, NameForDisplay(table_.entries[slot]));
-}
-
-void TF_Hiscores::ShowEditName(int newEntryIndex, const QString& name) {
-    const int top = SG_Scores->y() + 2 + (kRowHeight + 1) * (newEntryIndex + 1);
-    const int left = SG_Scores->x() + kColumnWidths[0] + 3;
+void TF_Hiscores::ShowNameBox(int left, int top, const std::string& name) {
     E_EditName->move(left, top);
-    E_EditName->setText(name);
+    E_EditName->setText(QString::fromStdString(name));
     E_EditName->show();
     E_EditName->raise();
 }
 
-void TF_Hiscores::HideEditName() {
+void TF_Hiscores::HideNameBox() {
     E_EditName->hide();
+}
+
+std::string TF_Hiscores::RunModal() {
+    exec();
+    return E_EditName->text().toStdString();
+}
+
+void TF_Hiscores::CentreOnScreen() {
+    CentreOnPrimaryScreen(*this);
 }
 
 bool TF_Hiscores::event(QEvent* event) {
     const bool handled = QDialog::event(event);
     if (event->type() == QEvent::WindowActivate) {
+        if (!centredWithFrame_) {
+            centredWithFrame_ = true;
+            CentreOnScreen();
+        }
         FormActivate();
     }
     return handled;
@@ -243,10 +227,7 @@ void TF_Hiscores::showEvent(QShowEvent* event) {
         return;
     }
     // Centred on the primary screen, whatever window owns the dialog.
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    CentreOnScreen();
     FormActivate();
 }
 
@@ -254,7 +235,7 @@ void TF_Hiscores::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         // The dialog has no cancel button: Escape closes it only from the
         // OK button, and the caller treats that like OK.
-        if (BB_OK->hasFocus()) {
+        if (EscapeClosesScores(BB_OK->hasFocus())) {
             reject();
         }
         event->accept();

@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "platform/wave_file_locator.h"
+#include "platform/qt/wave_file_locator.h"
 
 class QSoundEffect;
 

@@ -1,4 +1,4 @@
-#include "platform/signals.h"
+#include "platform/qt/signals.h"
 
 #include <csignal>
 

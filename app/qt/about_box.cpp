@@ -1,9 +1,10 @@
-#include "app/about_box.h"
+#include "app/qt/about_box.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
+#include "app/qt/centring.h"
 
 #include "app/program_texts.h"
 #include "assets/resources.h"
@@ -108,6 +109,12 @@ bool TF_About::event(QEvent* e) {
     // the splash shows them painted at once.
     if (e->type() == QEvent::Show || e->type() == QEvent::WindowActivate) {
         FormActivate();
+    }
+    // Centred on the screen in both modes, whatever window owns it; again
+    // once the frame is known.
+    if (e->type() == QEvent::Show || (e->type() == QEvent::WindowActivate && !centredWithFrame_)) {
+        centredWithFrame_ = e->type() == QEvent::WindowActivate;
+        CentreOnPrimaryScreen(*this);
     }
     return QDialog::event(e);
 }

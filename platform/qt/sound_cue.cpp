@@ -1,4 +1,4 @@
-#include "platform/sound_cue.h"
+#include "platform/qt/sound_cue.h"
 
 #include <QApplication>
 #include <QAudioDevice>

@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QLineEdit>
 
+#include "app/front_end.h"
 #include "storage/score_table.h"
 #include "view/bevel_panel.h"
 
@@ -25,13 +26,9 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 };
 
-class TF_Hiscores : public QDialog {
+class TF_Hiscores : public QDialog, public HighScoreDialog {
     Q_OBJECT
 public:
-    static constexpr int kRowCount = 12;
-    static constexpr int kRowHeight = 22;
-    static constexpr int kColumnWidths[3] = {38, 151, 52};
-
     // The dialog shows `table`, which must outlive it.
     explicit TF_Hiscores(const ScoreTable& table, QWidget* parent = nullptr);
 
@@ -39,15 +36,11 @@ public:
     void FormCreate();
     void FormActivate();
 
-    // Grid rows 1..Count from the table.
-    void WriteRows();
-    // Empties the three cells of rows 1..10.
-    void ClearRows();
-    // Column 1 of the row of slot `slot` from the slot's name.
-    void WriteName(int slot);
-    // Puts the edit box over the name cell of slot `newEntryIndex`, with `name`.
-    void ShowEditName(int newEntryIndex, const QString& name);
-    void HideEditName();
+    // HighScoreDialog.
+    void SetCell(int row, int column, const std::string& text) override;
+    void ShowNameBox(int left, int top, const std::string& name) override;
+    void HideNameBox() override;
+    std::string RunModal() override;
 
     // The text of a grid cell (row 0 is the header).
     QString CellText(int row, int column) const;
@@ -69,12 +62,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void SetCell(int row, int column, const QString& text);
+    void CentreOnScreen();
 
     const ScoreTable& table_;
+    // The first showing is centred on an estimate of the frame; once the
+    // frame is known it is centred again, and every later showing with it.
+    bool centredWithFrame_ = false;
 };
-
-// A score entry's name for display.
-QString NameForDisplay(const ScoreEntry& entry);
 
 }  // namespace quorbals

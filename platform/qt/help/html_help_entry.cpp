@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "platform/help/help_viewer.h"
+#include "platform/qt/help/help_viewer.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/help/chm_archive.h"
+#include "platform/qt/help/chm_archive.h"
 
 #include <chm_lib.h>
 

@@ -43,6 +43,7 @@ private:
     void FormActivate();
 
     BorderStyle borderStyle_ = BorderStyle::Dialog;
+    bool centredWithFrame_ = false;
 };
 
 // The program icon drawn for the About box and the window.

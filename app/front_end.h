@@ -1,0 +1,104 @@
+// What a front end supplies to the shared commands of the main window:
+// its pictures, timers, boxes, dialogs and platform calls. The Qt and the
+// Win32 front ends implement it; tests fake it. Every decision about what
+// to do with these lives in the shared code, never behind this line.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace quorbals {
+
+// A rectangle in screen pixels.
+struct ScreenRect {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
+};
+
+// The outer top-left corner and size of a window of width x height centred
+// on `screen`, each offset truncated toward zero.
+constexpr ScreenRect CentredOn(const ScreenRect& screen, int width, int height) {
+    return {screen.x + (screen.width - width) / 2, screen.y + (screen.height - height) / 2, width,
+            height};
+}
+
+enum class AppTimer { Glow, Wait, Move };
+
+enum class BoxKind {
+    Information,  // OK
+    Error,        // OK
+    Question,     // OK and Cancel
+};
+
+// The modal high-score dialog. Texts are UTF-8.
+class HighScoreDialog {
+public:
+    virtual ~HighScoreDialog() = default;
+    // Row 0 is the header; rows 1..10 the slots.
+    virtual void SetCell(int row, int column, const std::string& text) = 0;
+    // The name box over a grid cell, at (left, top) of the dialog, showing `name`.
+    virtual void ShowNameBox(int left, int top, const std::string& name) = 0;
+    virtual void HideNameBox() = 0;
+    // Shows the dialog modally; returns the name box's text when it closes
+    // (OK, Escape from the button or the frame's close all count alike).
+    virtual std::string RunModal() = 0;
+};
+
+class FrontEnd {
+public:
+    virtual ~FrontEnd() = default;
+
+    // Pictures: opaque tile copies into the Desk picture (none repaints),
+    // the previews (repainted at once), the reset to the clean Desk, the
+    // flush of what was drawn since the last repaint.
+    virtual void DrawBallTile(int x, int y, int color, int frame) = 0;
+    virtual void DrawEmptyTile(int x, int y) = 0;
+    virtual void DrawArrowSprite(int x, int y, int index) = 0;
+    virtual void DrawPreviewTile(int slot, int color) = 0;
+    virtual void ResetDesk() = 0;
+    virtual void RepaintDesk() = 0;
+    virtual void SetScoreText(const std::string& text) = 0;
+
+    virtual bool TimerRunning(AppTimer timer) const = 0;
+    // Starting a running timer restarts its interval; the shared code never asks that.
+    virtual void StartTimer(AppTimer timer) = 0;
+    virtual void StopTimer(AppTimer timer) = 0;
+
+    // The main window: the primary screen's full rectangle, the window's
+    // outer (frame) rectangle, the play area as client size, and moves of
+    // the outer top-left corner.
+    virtual ScreenRect PrimaryScreen() const = 0;
+    virtual ScreenRect OuterRect() const = 0;
+    virtual void SetClientSize(int width, int height) = 0;
+    virtual void MoveWindow(int left, int top) = 0;
+    virtual void CloseMainWindow() = 0;
+
+    // The Sound menu item's check mark: the one place the switch is kept.
+    virtual bool SoundChecked() const = 0;
+    virtual void SetSoundChecked(bool on) = 0;
+    // Starts a wave file by its bare name; never waits.
+    virtual void PlayWave(const char* name) = 0;
+
+    // A modal box titled with the program name; true when closed with OK.
+    virtual bool ShowBox(BoxKind kind, const std::string& text) = 0;
+    // The save and load dialogs, offering `fileName` in `folder` (both may
+    // be empty). The chosen full path, or nothing when cancelled.
+    virtual std::optional<std::string> AskSavePath(const std::string& folder,
+                                                   const std::string& fileName) = 0;
+    virtual std::optional<std::string> AskLoadPath(const std::string& folder,
+                                                   const std::string& fileName) = 0;
+    virtual HighScoreDialog* HighScores() = 0;  // null: no dialog (tests)
+
+    virtual void ShowAbout() = 0;
+    // The help viewer on the main topic of the help file; silent without one.
+    virtual void ShowHelp(const std::string& helpFile) = 0;
+    virtual void OpenWebAddress(const char* url) = 0;
+    // Ends the process at once, without the normal closing (fakes return).
+    virtual void ExitNow(int status) = 0;
+};
+
+}  // namespace quorbals

@@ -1,0 +1,67 @@
+// The high-score commands of the main window, the entry of a final score at
+// a game's end, and what the high-score dialog shows where.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "app/app_state.h"
+#include "app/front_end.h"
+#include "storage/score_table.h"
+
+namespace quorbals {
+
+// The dialog's grid: 12 rows of 22 pixels plus a line, columns of 38, 151
+// and 52 pixels, at (16, 16) of the dialog.
+constexpr int kScoreGridLeft = 16;
+constexpr int kScoreGridTop = 16;
+constexpr int kScoreGridRows = 12;
+constexpr int kScoreRowHeight = 22;
+constexpr std::array<int, 3> kScoreColumnWidths = {38, 151, 52};
+
+// Header cell texts, UTF-8: the numero sign, "Name", "Scores".
+std::string ScoreHeaderText(int column);
+// The three cells of a slot's row: its number from 1, the name, the score.
+std::array<std::string, 3> ScoreRowTexts(const ScoreTable& table, int slot);
+// Where the name box goes for a new entry in `slot`: over its name cell.
+struct BoxPosition {
+    int left = 0;
+    int top = 0;
+};
+BoxPosition NameBoxPosition(int slot);
+// Escape closes the dialog only from the OK button (there is no cancel).
+constexpr bool EscapeClosesScores(bool okButtonHasFocus) {
+    return okButtonHasFocus;
+}
+
+// The header and rows 1..Count, as the dialog's first activation writes them.
+void WriteHeaderAndRows(HighScoreDialog& dialog, const ScoreTable& table);
+void WriteScoreRows(HighScoreDialog& dialog, const ScoreTable& table);
+// Empties the three cells of rows 1..10.
+void ClearScoreRows(HighScoreDialog& dialog);
+
+// The first activation's set-up: an empty table, the name "New Player",
+// then the score file. Throws FileError when the file cannot be read; the
+// table then stays empty and is never written over that file.
+void SetUpHighScores(AppState& app);
+
+// A game has ended with Score: enters it when it makes the table, shows the
+// dialog (with the name box only when entered), takes the typed name and
+// writes ScoreFile. A table that was never read from an existing file is
+// read again first; if that fails too, the failure goes to `report`, the
+// entry is shown from memory and the file is left as it was. Throws
+// FileError when ScoreFile could not be written (the table in memory and
+// the grid keep the new entry). Returns whether the score was entered.
+bool EnterHighScoreCommand(AppState& app, FrontEnd& fe,
+                           const std::function<void(const std::string&)>& report);
+
+// "High Scores ...": the table as it stands, without the name box.
+void ShowHighScoresCommand(FrontEnd& fe);
+
+// "Clear High Scores": asks "Clear High Scores?"; on OK empties the table
+// and its rows and deletes both score files, failures ignored.
+void ClearHighScoresCommand(AppState& app, FrontEnd& fe);
+
+}  // namespace quorbals

@@ -1,0 +1,293 @@
+#include "app/main_commands.h"
+
+#include <exception>
+#include <string>
+
+#include "app/game_file_commands.h"
+#include "app/high_score_commands.h"
+#include "app/program_texts.h"
+#include "game/random.h"
+#include "game/spawning.h"
+#include "game/turn_cycle.h"
+#include "storage/file_error.h"
+#include "storage/window_settings.h"
+#include "view/move_animation.h"
+#include "view/pointer_input.h"
+
+namespace quorbals {
+
+namespace {
+AppTimer ToAppTimer(GameTimer timer) {
+    return timer == GameTimer::Wait ? AppTimer::Wait : AppTimer::Move;
+}
+// A pointer position that lies off the Desk on every side: what a pointer
+// that left the Desk amounts to.
+constexpr std::int32_t kOffDesk = -10 * kCellPitch;
+}  // namespace
+
+// --- Creation, settings, activation, closing --------------------------------
+
+void MainCommands::FormCreate(const DataPaths& paths) {
+    app_.activatedOnce = false;
+    app_.paths = paths;
+    WindowSettingsLoad();
+    SeedRandomFromClock(app_.game);
+}
+
+void MainCommands::WindowSettingsLoad() {
+    fe_.SetClientSize(kPlayWidth, kPlayHeight);
+    PlaceWindow(PendingPlacement::kCentre);
+    app_.placement = PendingPlacement::kCentre;
+    fe_.SetSoundChecked(true);
+
+    const SettingsLoad loaded = LoadWindowSettings(app_.paths.settingsFile);
+    if (loaded.havePosition) {
+        const ScreenRect screen = fe_.PrimaryScreen();
+        const ScreenRect outer = fe_.OuterRect();
+        fe_.MoveWindow(screen.x + ClampPosition(loaded.left, screen.width, outer.width),
+                       screen.y + ClampPosition(loaded.top, screen.height, outer.height));
+        app_.placement = PendingPlacement::kClamp;
+    }
+    if (loaded.haveSound) {
+        fe_.SetSoundChecked(loaded.sound);
+    }
+    if (loaded.error) {
+        ReportError(loaded.error->text());
+    }
+}
+
+void MainCommands::PlaceWindow(PendingPlacement placement) {
+    const ScreenRect screen = fe_.PrimaryScreen();
+    const ScreenRect outer = fe_.OuterRect();
+    if (placement == PendingPlacement::kCentre) {
+        const ScreenRect at = CentredOn(screen, outer.width, outer.height);
+        fe_.MoveWindow(at.x, at.y);
+    } else if (placement == PendingPlacement::kClamp) {
+        fe_.MoveWindow(screen.x + ClampPosition(outer.x - screen.x, screen.width, outer.width),
+                       screen.y + ClampPosition(outer.y - screen.y, screen.height, outer.height));
+    }
+}
+
+void MainCommands::WindowSettingsSave() {
+    const ScreenRect screen = fe_.PrimaryScreen();
+    const ScreenRect outer = fe_.OuterRect();
+    WindowSettingsRecord record;
+    record.left = outer.x - screen.x;
+    record.top = outer.y - screen.y;
+    record.sound = fe_.SoundChecked() ? 1 : 0;
+    SaveWindowSettings(app_.paths.settingsFile, record);
+}
+
+void MainCommands::FormActivate() {
+    if (app_.activatedOnce) {
+        return;
+    }
+    app_.activatedOnce = true;
+    // The frame is known now: centre again, or pull a stored position onto
+    // the screen, with the real outer size.
+    PlaceWindow(app_.placement);
+    app_.placement = PendingPlacement::kNone;
+    // A score file that fails to load is reported; the game is still dealt.
+    Guard([this] { SetUpHighScores(app_); });
+    Guard([this] {
+        SetUpViewTables(app_.tables);
+        SeedRandomFromClock(app_.game);
+        NewGame(app_.game, *this);
+        fe_.StartTimer(AppTimer::Glow);
+    });
+}
+
+void MainCommands::FormClose() {
+    if (!app_.paths.settingsFile.empty()) {
+        Guard([this] { WindowSettingsSave(); });
+    }
+}
+
+// --- Commands ---------------------------------------------------------------
+
+void MainCommands::MI_GameNewClick() {
+    Guard([this] { NewGame(app_.game, *this); });
+}
+
+void MainCommands::MI_GameExitClick() {
+    fe_.CloseMainWindow();
+}
+
+void MainCommands::MI_GameScoresClick() {
+    Guard([this] { ShowHighScoresCommand(fe_); });
+}
+
+void MainCommands::MI_GameClearScoresClick() {
+    Guard([this] { ClearHighScoresCommand(app_, fe_); });
+}
+
+void MainCommands::MI_GameSaveClick() {
+    Guard([this] { SaveGameCommand(app_, fe_); });
+}
+
+void MainCommands::MI_GameLoadClick() {
+    Guard([this] {
+        if (LoadGameCommand(app_, fe_)) {
+            ShowLoadedGame();
+        }
+    });
+}
+
+void MainCommands::MI_OptionsSoundClick() {
+    fe_.SetSoundChecked(!fe_.SoundChecked());
+}
+
+void MainCommands::MI_HelpContClick() {
+    Guard([this] { fe_.ShowHelp(app_.paths.helpFile); });
+}
+
+void MainCommands::MI_HelpSiteHomeClick() {
+    Guard([this] { fe_.OpenWebAddress(kMakerHomePage); });
+}
+
+void MainCommands::MI_HelpGameHomeClick() {
+    Guard([this] { fe_.OpenWebAddress(kGameHomePage); });
+}
+
+void MainCommands::MI_HelpAboutClick() {
+    Guard([this] { fe_.ShowAbout(); });
+}
+
+// --- Pointer and timers -----------------------------------------------------
+
+bool MainCommands::Busy() const {
+    return fe_.TimerRunning(AppTimer::Move) || fe_.TimerRunning(AppTimer::Wait);
+}
+
+void MainCommands::I_DeskMouseMove(std::int32_t x, std::int32_t y) {
+    Guard([&] { DeskMouseMove(app_.game, *this, app_.tables, x, y, Busy()); });
+}
+
+void MainCommands::I_DeskMouseUp(std::int32_t x, std::int32_t y) {
+    Guard([&] { DeskMouseUp(app_.game, *this, app_.tables, x, y, Busy()); });
+}
+
+void MainCommands::I_DeskMouseLeave() {
+    // Leaving the Desk is a move off it: a route shown is erased, and
+    // leaves the screen at once rather than at the next glow tick.
+    if (!Busy() && app_.game.selection.color != kNoBall) {
+        I_DeskMouseMove(kOffDesk, kOffDesk);
+        RepaintDesk();
+    }
+}
+
+void MainCommands::T_GlowTimerTimer() {
+    Guard([this] { GlowTimerTick(app_.game, *this); });
+}
+
+void MainCommands::WaitTimerTimer() {
+    Guard([this] { WaitTimerTick(app_.game, *this); });
+}
+
+void MainCommands::MoveTimerTimer() {
+    Guard([this] { MoveTimerTick(app_.game, *this); });
+}
+
+void MainCommands::ShowLoadedGame() {
+    GameState& g = app_.game;
+    SetScoreText(g.score);
+    for (int k = 0; k < kPreviewCount; ++k) {
+        DrawPreviewTile(k, g.nextBalls[k]);
+    }
+    ResetDesk();
+    for (int y = 0; y < kDeskSide; ++y) {
+        for (int x = 0; x < kDeskSide; ++x) {
+            const BallColor c = g.desk[CellIndex(x, y)];
+            if (c != kNoBall) {
+                DrawBallTile(x, y, c, 0);
+            }
+        }
+    }
+    g.selection.color = kNoBall;
+    RepaintDesk();
+}
+
+// --- Errors -----------------------------------------------------------------
+
+bool MainCommands::Guard(const std::function<void()>& body) {
+    try {
+        body();
+        return true;
+    } catch (const std::exception& e) {
+        ReportError(e.what());
+    } catch (...) {
+        ReportError("Unexpected error");
+    }
+    return false;
+}
+
+void MainCommands::ReportError(const std::string& text) {
+    fe_.ShowBox(BoxKind::Error, ErrorReportText(text));
+}
+
+// --- Effects ----------------------------------------------------------------
+
+void MainCommands::StartTimer(GameTimer timer) {
+    // Starting a running timer changes nothing (its interval goes on).
+    if (!fe_.TimerRunning(ToAppTimer(timer))) {
+        fe_.StartTimer(ToAppTimer(timer));
+    }
+}
+
+void MainCommands::StopTimer(GameTimer timer) {
+    fe_.StopTimer(ToAppTimer(timer));
+}
+
+void MainCommands::DrawBallTile(int x, int y, int color, int frame) {
+    fe_.DrawBallTile(x, y, color, frame);
+}
+
+void MainCommands::DrawEmptyTile(int x, int y) {
+    fe_.DrawEmptyTile(x, y);
+}
+
+void MainCommands::DrawArrowSprite(int x, int y, int index) {
+    fe_.DrawArrowSprite(x, y, index);
+}
+
+void MainCommands::DrawPreviewTile(int slot, int color) {
+    fe_.DrawPreviewTile(slot, color);
+}
+
+void MainCommands::ResetDesk() {
+    fe_.ResetDesk();
+}
+
+void MainCommands::RepaintDesk() {
+    fe_.RepaintDesk();
+}
+
+void MainCommands::SetScoreText(std::int32_t score) {
+    fe_.SetScoreText(std::to_string(score));
+}
+
+void MainCommands::PlaySound(SoundCue cue) {
+    if (fe_.SoundChecked()) {
+        fe_.PlayWave(SoundFileName(cue));
+    }
+}
+
+void MainCommands::ShowGameOver() {
+    fe_.ShowBox(BoxKind::Information, "Game over!");
+}
+
+bool MainCommands::EnterHighScore() {
+    // False only when writing the table failed: the full Desk then stays.
+    return Guard([this] {
+        EnterHighScoreCommand(app_, fe_, [this](const std::string& text) { ReportError(text); });
+    });
+}
+
+void MainCommands::PathCountError() {
+    fe_.ShowBox(BoxKind::Error, "Path count error!");
+    // The grid can no longer be trusted: end at once, without the normal
+    // closing (the window settings are not saved).
+    fe_.ExitNow(1);
+}
+
+}  // namespace quorbals

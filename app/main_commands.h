@@ -1,0 +1,102 @@
+// The main window's behaviour, once for every front end: the commands of
+// the menu, the pointer on the Desk, the three timers, the window settings,
+// the first activation and the closing. The front end turns its events into
+// these calls and supplies what FrontEnd lists.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "app/app_state.h"
+#include "app/front_end.h"
+#include "game/effects.h"
+
+namespace quorbals {
+
+// The play area under the menu bar: the strip and the Desk panel, which
+// overlaps the strip by one pixel.
+constexpr int kPlayWidth = 273;
+constexpr int kStripHeight = 33;
+constexpr int kDeskPanelSize = 273;
+constexpr int kPlayHeight = kStripHeight + kDeskPanelSize;  // 306
+
+constexpr int kGlowIntervalMs = 100;
+constexpr int kWaitIntervalMs = 100;
+constexpr int kMoveIntervalMs = 50;
+
+class MainCommands final : public Effects {
+public:
+    MainCommands(AppState& app, FrontEnd& frontEnd) : app_(app), fe_(frontEnd) {}
+
+    // The main window's creation: the paths, the window settings (size,
+    // centring, Sound, stored position), then the first seeding.
+    void FormCreate(const DataPaths& paths);
+    // Sizes and centres the window, switches Sound on, then applies the
+    // settings file; a failure is reported after what was read is applied.
+    void WindowSettingsLoad();
+    // Stores the outer position and the Sound switch. Throws FileError.
+    void WindowSettingsSave();
+
+    // Runs once: re-places the window now that its frame is known, sets up
+    // the high-score table (a failure is reported and play goes on), the
+    // view tables, seeds the random source and deals the first game.
+    void FormActivate();
+    // The settings are saved; a failure is reported and the window closes.
+    void FormClose();
+
+    void MI_GameNewClick();
+    void MI_GameExitClick();
+    void MI_GameScoresClick();
+    void MI_GameClearScoresClick();
+    void MI_GameSaveClick();
+    void MI_GameLoadClick();
+    // Inverts the Sound check mark (for menus that do not do it themselves).
+    void MI_OptionsSoundClick();
+    void MI_HelpContClick();
+    void MI_HelpSiteHomeClick();
+    void MI_HelpGameHomeClick();
+    void MI_HelpAboutClick();
+
+    // Pointer positions in pixels of the Desk picture.
+    void I_DeskMouseMove(std::int32_t x, std::int32_t y);
+    void I_DeskMouseUp(std::int32_t x, std::int32_t y);
+    void I_DeskMouseLeave();
+    void T_GlowTimerTimer();
+    void WaitTimerTimer();
+    void MoveTimerTimer();
+
+    // A ball travels or a turn cycle is pending.
+    bool Busy() const;
+    // Redraws a game that was just loaded and clears the selection.
+    void ShowLoadedGame();
+
+    // Runs body; a failure is reported in the error box and swallowed, so
+    // it never reaches the window system. False when the body failed.
+    bool Guard(const std::function<void()>& body);
+    // The general error report: the text with its full stop, error icon, OK.
+    void ReportError(const std::string& text);
+
+    // Effects asked for by the rules.
+    void StartTimer(GameTimer timer) override;
+    void StopTimer(GameTimer timer) override;
+    void DrawBallTile(int x, int y, int color, int frame) override;
+    void DrawEmptyTile(int x, int y) override;
+    void DrawArrowSprite(int x, int y, int index) override;
+    void DrawPreviewTile(int slot, int color) override;
+    void ResetDesk() override;
+    void RepaintDesk() override;
+    void SetScoreText(std::int32_t score) override;
+    void PlaySound(SoundCue cue) override;
+    void ShowGameOver() override;
+    bool EnterHighScore() override;
+    void PathCountError() override;
+
+private:
+    void PlaceWindow(PendingPlacement placement);
+
+    AppState& app_;
+    FrontEnd& fe_;
+};
+
+}  // namespace quorbals

@@ -1,0 +1,277 @@
+// The main window's shared commands against a recording front end: what
+// every front end gets without deciding anything itself.
+#include "app/main_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+#include "app/game_file_commands.h"
+#include "app/high_score_commands.h"
+#include "game/path_search.h"
+#include "storage/file_error.h"
+#include "storage/saved_game.h"
+#include "storage/score_table.h"
+#include "storage/window_settings.h"
+#include "tests/app/fake_front_end.h"
+#include "tests/storage/temp_folder.h"
+
+namespace quorbals::test {
+namespace {
+
+class MainCommandsTest : public ::testing::Test {
+protected:
+    MainCommandsTest() {
+        std::filesystem::create_directory(dir / "exe");
+        paths = MakeDataPaths(dir / "exe/", dir.path());
+        fe.hiscores = &dialog;
+    }
+
+    void Activate() {
+        commands.FormCreate(paths);
+        commands.FormActivate();
+    }
+
+    TempFolder dir;
+    DataPaths paths;
+    FakeFrontEnd fe;
+    FakeHighScoreDialog dialog;
+    AppState app;
+    MainCommands commands{app, fe};
+};
+
+TEST_F(MainCommandsTest, FirstActivationPlacesTheFramedWindowAndDealsOnce) {
+    commands.FormCreate(paths);
+    EXPECT_TRUE(fe.sound) << "Sound starts checked";
+    EXPECT_EQ(fe.outer.width, 273 + 8);
+    EXPECT_EQ(fe.outer.height, 306 + 49);
+    // The real frame turns out larger than the estimate: centred again.
+    fe.outer.width += 2;
+    fe.outer.height += 20;
+    commands.FormActivate();
+    EXPECT_EQ(fe.outer.x, (1024 - fe.outer.width) / 2);
+    EXPECT_EQ(fe.outer.y, (768 - fe.outer.height) / 2);
+    EXPECT_EQ(fe.balls.size(), 3u);
+    EXPECT_TRUE(fe.TimerRunning(AppTimer::Glow));
+
+    const auto desk = app.game.desk;
+    fe.MoveWindow(5, 5);
+    commands.FormActivate();
+    EXPECT_EQ(app.game.desk, desk) << "later activations do nothing";
+    EXPECT_EQ(fe.outer.x, 5);
+}
+
+TEST_F(MainCommandsTest, StoredPositionIsClampedAgainOnceTheFrameIsKnown) {
+    WindowSettingsRecord stored;
+    stored.left = 2000;
+    stored.top = 10;
+    stored.sound = 0;
+    SaveWindowSettings(paths.settingsFile, stored);
+    commands.FormCreate(paths);
+    EXPECT_EQ(fe.outer.x, 1024 - fe.outer.width);
+    EXPECT_EQ(fe.outer.y, 10);
+    EXPECT_FALSE(fe.sound);
+    fe.outer.width += 10;
+    commands.FormActivate();
+    EXPECT_EQ(fe.outer.x, 1024 - fe.outer.width);
+
+    fe.MoveWindow(40, 50);
+    commands.FormClose();
+    const SettingsLoad back = LoadWindowSettings(paths.settingsFile);
+    EXPECT_EQ(back.left, 40);
+    EXPECT_EQ(back.top, 50);
+    EXPECT_FALSE(back.sound);
+}
+
+TEST_F(MainCommandsTest, ErrorsAreReportedWithTheirFullStopAndNeverEscape) {
+    EXPECT_FALSE(commands.Guard([] { throw FileError(kDiskFull, "Disk full"); }));
+    EXPECT_TRUE(commands.Guard([] {}));
+    commands.ReportError("Stop!");
+    commands.ReportError("a-");
+    commands.ReportError("");
+    EXPECT_EQ(fe.Errors(), (std::vector<std::string>{"Disk full.", "Stop!", "a-", ""}));
+    EXPECT_EQ(ErrorReportText("I/O error 5"), "I/O error 5.");
+}
+
+TEST_F(MainCommandsTest, SoundGateAndTimersThatAreNeverRestarted) {
+    Activate();
+    fe.sound = false;
+    commands.PlaySound(SoundCue::Select);
+    fe.sound = true;
+    commands.PlaySound(SoundCue::End);
+    EXPECT_EQ(fe.waves, (std::vector<std::string>{"end.wav"}));
+    commands.StartTimer(GameTimer::Wait);
+    commands.StartTimer(GameTimer::Wait);
+    EXPECT_EQ(fe.restarts, 0);
+    EXPECT_TRUE(commands.Busy());
+    commands.MI_OptionsSoundClick();
+    EXPECT_FALSE(fe.sound);
+}
+
+TEST_F(MainCommandsTest, SaveAndLoadOfferTheRememberedNamesAndKeepTheTimers) {
+    Activate();
+    const std::string file = dir / "game.kvx";
+    fe.StartTimer(AppTimer::Wait);
+    fe.paths = {std::nullopt, file};
+    commands.MI_GameSaveClick();  // cancelled
+    commands.MI_GameSaveClick();
+    EXPECT_TRUE(fe.TimerRunning(AppTimer::Wait));
+    EXPECT_EQ(ReadBytes(file).size(), 1320u);
+
+    const GameState saved = app.game;
+    commands.MI_GameNewClick();
+    app.game.selection.color = 2;
+    fe.StartTimer(AppTimer::Move);
+    fe.paths = {file};
+    commands.MI_GameLoadClick();
+    EXPECT_EQ(app.game.desk, saved.desk);
+    EXPECT_EQ(app.game.selection.color, kNoBall);
+    EXPECT_FALSE(commands.Busy()) << "a load ends a flight and a pending turn";
+    EXPECT_EQ(fe.balls.size(), 3u);
+
+    // save1.kvx in the current folder first, then the chosen file's folder.
+    const DialogStart start = DialogStartFor(file);
+    ASSERT_EQ(fe.offered.size(), 3u);
+    EXPECT_EQ(fe.offered[0], "|save1.kvx");
+    EXPECT_EQ(fe.offered[1], "|save1.kvx");
+    EXPECT_EQ(fe.offered[2], start.folder + "|game.kvx");
+    EXPECT_EQ(start.folder, dir.path() + "/");
+}
+
+TEST_F(MainCommandsTest, RefusedAndFailedLoadsChangeNothing) {
+    Activate();
+    const GameState before = app.game;
+    const std::string bad = dir / "bad.kvx";
+    std::vector<std::uint8_t> bytes(1320, 0);
+    bytes[0] = 'k', bytes[1] = 'v', bytes[2] = 'x', bytes[3] = '!';
+    WriteBytes(bad, bytes);
+    WriteBytes(dir / "short.kvx", {'k', 'v', 'x', 0});
+    fe.StartTimer(AppTimer::Move);
+    fe.paths = {bad, dir / "short.kvx"};
+    commands.MI_GameLoadClick();
+    commands.MI_GameLoadClick();
+    EXPECT_EQ(fe.Errors(), (std::vector<std::string>{"\"bad.kvx\" is invalid or corrupt!",
+                                                     "Read beyond end of file."}));
+    EXPECT_EQ(app.game.desk, before.desk);
+    EXPECT_TRUE(fe.TimerRunning(AppTimer::Move));
+}
+
+TEST_F(MainCommandsTest, UnreadScoreFileIsNeverOverwritten) {
+    // A score file that exists but cannot be read, for root too.
+    const std::string readable = paths.scoreFile;
+#ifdef _WIN32
+    WriteBytes(readable, std::vector<std::uint8_t>(28, 7));
+    const HANDLE held = CreateFileA(readable.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+#else
+    paths.scoreFile = "/proc/self/mem";
+#endif
+    Activate();
+    ASSERT_EQ(fe.Errors().size(), 1u);
+    EXPECT_EQ(fe.balls.size(), 3u) << "the game is still dealt";
+
+    app.game.score = 50;
+    dialog.typedName = "Ann";
+    EXPECT_TRUE(commands.EnterHighScore()) << "nothing was lost: the next game follows";
+    EXPECT_EQ(fe.Errors().size(), 2u) << "the second read failed too";
+    EXPECT_EQ(dialog.Cell(1, 1), "Ann");
+
+    // Once the file reads, the entry joins what it holds.
+#ifdef _WIN32
+    CloseHandle(held);
+#endif
+    app.paths.scoreFile = paths.scoreFile = readable;
+    ScoreTable onDisk;
+    HighScoreState other;
+    other.table = onDisk;
+    PlaceNewScore(other, 90);
+    WriteHighScores(paths, other.table);
+    app.game.score = 70;
+    EXPECT_TRUE(commands.EnterHighScore());
+    ScoreTable back;
+    LoadHighScores(paths, back);
+    ASSERT_EQ(back.count, 2);
+    EXPECT_EQ(back.entries[0].score, 90);
+    EXPECT_EQ(back.entries[1].score, 70);
+}
+
+TEST_F(MainCommandsTest, EntryShowsTheNameBoxOnItsRowAndAFailedWriteKeepsTheDesk) {
+    Activate();
+    app.game.score = 10;
+    dialog.typedName = "Bo";
+    ASSERT_TRUE(commands.EnterHighScore());
+    EXPECT_EQ(dialog.nameBoxLeft, 57);
+    EXPECT_EQ(dialog.nameBoxTop, 41);
+    EXPECT_EQ(dialog.nameBox, "Bo");
+    EXPECT_EQ(dialog.Cell(1, 0), "1");
+    EXPECT_EQ(dialog.Cell(1, 2), "10");
+
+    app.paths.scoreFile = dir / "missing/quorbals.scr";
+    app.game.score = 5;
+    EXPECT_FALSE(commands.EnterHighScore()) << "no new game after a failed write";
+    EXPECT_EQ(dialog.nameBoxTop, 41 + 23);
+    EXPECT_EQ(fe.Errors(), (std::vector<std::string>{"Invalid file name."}));
+
+    // Clear asks first; header cells stay.
+    fe.boxAnswers = {true};
+    WriteHeaderAndRows(dialog, app.scores.table);
+    commands.MI_GameClearScoresClick();
+    EXPECT_EQ(app.scores.table.count, 0);
+    EXPECT_EQ(dialog.Cell(1, 1), "");
+    EXPECT_EQ(dialog.Cell(0, 0), "\xE2\x84\x96");
+    EXPECT_EQ(dialog.Cell(0, 2), "Scores");
+}
+
+TEST_F(MainCommandsTest, PathCountErrorEndsTheProgram) {
+    commands.PathCountError();
+    ASSERT_EQ(fe.boxes.size(), 1u);
+    EXPECT_EQ(fe.boxes[0].text, "Path count error!");
+    EXPECT_EQ(fe.exitStatus, 1);
+}
+
+TEST_F(MainCommandsTest, LeavingTheDeskErasesTheRoute) {
+    Activate();
+    // Select the first ball and point at a free cell next to nothing.
+    int bx = -1, by = -1;
+    for (const auto& [cell, color] : fe.balls) {
+        bx = cell.first, by = cell.second;
+        break;
+    }
+    auto pixel = [](int c) { return 4 + c * 29 + 10; };
+    commands.I_DeskMouseUp(pixel(bx), pixel(by));
+    for (int y = 0; y < 9 && !app.game.path.ready; ++y) {
+        for (int x = 0; x < 9 && !app.game.path.ready; ++x) {
+            if (app.game.desk[CellIndex(x, y)] == kNoBall) {
+                commands.I_DeskMouseMove(pixel(x), pixel(y));
+            }
+        }
+    }
+    ASSERT_EQ(app.game.path.ready, 1);
+    auto marked = [&] {
+        return std::count_if(app.game.arrowMarks.begin(), app.game.arrowMarks.end(),
+                             [](std::int32_t m) { return m == -2; });  // a drawn arrow
+    };
+    ASSERT_GT(marked(), 0);
+    const int repaints = fe.repaints;
+    const int emptied = fe.emptyTiles;
+    commands.I_DeskMouseLeave();
+    EXPECT_EQ(fe.emptyTiles - emptied, marked());
+    EXPECT_EQ(fe.repaints, repaints + 1) << "the erased route leaves the screen at once";
+}
+
+TEST(DialogStart, SplitsTheRememberedPath) {
+    EXPECT_EQ(DialogStartFor("").folder, "");
+    EXPECT_EQ(DialogStartFor("save1.kvx").fileName, "save1.kvx");
+    const std::string sep(1, kPathSeparator);
+    const DialogStart s = DialogStartFor("a" + sep + "b" + sep + "c.kvx");
+    EXPECT_EQ(s.folder, "a" + sep + "b" + sep);
+    EXPECT_EQ(s.fileName, "c.kvx");
+}
+
+}  // namespace
+}  // namespace quorbals::test
