@@ -20,11 +20,11 @@
 #include "platform/sound_cue.h"
 #include "storage/cp1251.h"
 #include "storage/window_settings.h"
-#include "view/bevel_panel.h"
-#include "view/desk_view.h"
 #include "view/move_animation.h"
 #include "view/pointer_input.h"
-#include "view/tile_image.h"
+#include "view/qt/bevel_panel.h"
+#include "view/qt/desk_view.h"
+#include "view/qt/tile_image.h"
 
 namespace quorbals {
 
@@ -101,6 +101,8 @@ void TF_Main::BuildControls() {
     connect(I_Desk, &DeskView::pointerMoved, this, [this](int x, int y) { I_DeskMouseMove(x, y); });
     connect(I_Desk, &DeskView::pointerReleased, this,
             [this](int x, int y) { I_DeskMouseUp(x, y); });
+    connect(I_Desk, &DeskView::pointerLeft, this,
+            [this] { Guard([this] { DeskMouseLeave(state, *this, busy()); }); });
 }
 
 void TF_Main::BuildMenu() {

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 
 #include "storage/score_table.h"
-#include "view/bevel_panel.h"
+#include "view/qt/bevel_panel.h"
 
 class QLabel;
 class QPushButton;

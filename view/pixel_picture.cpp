@@ -1,0 +1,59 @@
+#include "view/pixel_picture.h"
+
+#include <algorithm>
+#include <cassert>
+
+#include "view/desk_geometry.h"
+
+namespace quorbals {
+
+PixelPicture PixelPicture::Copy(PixelRect r) const {
+    PixelPicture part(r.width, r.height, 0);
+    for (int y = 0; y < r.height; ++y) {
+        std::copy_n(Row(r.y + y) + r.x, r.width, part.Row(y));
+    }
+    return part;
+}
+
+void PixelPicture::FillRect(PixelRect r, Pixel p) {
+    for (int y = r.y; y < r.y + r.height; ++y) {
+        std::fill_n(Row(y) + r.x, r.width, p);
+    }
+}
+
+bool CopyTile(const PixelPicture& source, int sx, int sy, PixelPicture& target, int tx, int ty) {
+    // Look before writing: most erasing puts back what is already there,
+    // and a square that does not change need not be shown again.
+    int row = 0;
+    while (row < kTileSize &&
+           std::equal(source.Row(sy + row) + sx, source.Row(sy + row) + sx + kTileSize,
+                      target.Row(ty + row) + tx)) {
+        ++row;
+    }
+    if (row == kTileSize) {
+        return false;
+    }
+    for (; row < kTileSize; ++row) {
+        std::copy_n(source.Row(sy + row) + sx, kTileSize, target.Row(ty + row) + tx);
+    }
+    return true;
+}
+
+bool SamePixels(const PixelPicture& a, const PixelPicture& b, PixelRect r) {
+    assert(a.width == b.width && a.height == b.height);
+    for (int y = r.y; y < r.y + r.height; ++y) {
+        if (!std::equal(a.Row(y) + r.x, a.Row(y) + r.x + r.width, b.Row(y) + r.x)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void CopyRect(const PixelPicture& source, PixelPicture& target, PixelRect r) {
+    assert(source.width == target.width && source.height == target.height);
+    for (int y = r.y; y < r.y + r.height; ++y) {
+        std::copy_n(source.Row(y) + r.x, r.width, target.Row(y) + r.x);
+    }
+}
+
+}  // namespace quorbals
