@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "view/tile_copy.h"
+
 namespace quorbals {
 
 DeskPicture::DeskPicture(const SpriteSheets& sheets, const ViewTables& tables)
@@ -61,6 +63,7 @@ std::vector<PixelRect> DeskPicture::PendingRects() const {
     if (drawnCells_.none()) {
         return rects;
     }
+    rects.reserve(drawnCells_.count());
     for (int i = 0; i < kCellCount; ++i) {
         if (drawnCells_.test(i)) {
             const PixelRect r = CellRect(i);

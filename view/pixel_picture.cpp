@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cassert>
 
-#include "view/desk_geometry.h"
-
 namespace quorbals {
 
 PixelPicture PixelPicture::Copy(PixelRect r) const {
@@ -19,24 +17,6 @@ void PixelPicture::FillRect(PixelRect r, Pixel p) {
     for (int y = r.y; y < r.y + r.height; ++y) {
         std::fill_n(Row(y) + r.x, r.width, p);
     }
-}
-
-bool CopyTile(const PixelPicture& source, int sx, int sy, PixelPicture& target, int tx, int ty) {
-    // Look before writing: most erasing puts back what is already there,
-    // and a square that does not change need not be shown again.
-    int row = 0;
-    while (row < kTileSize &&
-           std::equal(source.Row(sy + row) + sx, source.Row(sy + row) + sx + kTileSize,
-                      target.Row(ty + row) + tx)) {
-        ++row;
-    }
-    if (row == kTileSize) {
-        return false;
-    }
-    for (; row < kTileSize; ++row) {
-        std::copy_n(source.Row(sy + row) + sx, kTileSize, target.Row(ty + row) + tx);
-    }
-    return true;
 }
 
 bool SamePixels(const PixelPicture& a, const PixelPicture& b, PixelRect r) {

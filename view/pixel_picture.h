@@ -56,11 +56,6 @@ private:
     }
 };
 
-// The block copy every cell is drawn with: an opaque copy of one 22 x 22
-// square, both squares inside their pictures. False when the target square
-// already held exactly these pixels (and nothing was written).
-bool CopyTile(const PixelPicture& source, int sx, int sy, PixelPicture& target, int tx, int ty);
-
 // Whether the same rectangle of two pictures of one size holds the same pixels.
 bool SamePixels(const PixelPicture& a, const PixelPicture& b, PixelRect r);
 // Copies a rectangle between two pictures of one size, in place.

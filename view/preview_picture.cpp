@@ -2,6 +2,7 @@
 
 #include "game/state.h"
 #include "view/desk_geometry.h"
+#include "view/tile_copy.h"
 
 namespace quorbals {
 

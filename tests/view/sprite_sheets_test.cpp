@@ -6,6 +6,7 @@
 #include <set>
 
 #include "view/desk_geometry.h"
+#include "view/tile_copy.h"
 
 namespace quorbals {
 namespace {
