@@ -20,9 +20,6 @@ namespace {
 AppTimer ToAppTimer(GameTimer timer) {
     return timer == GameTimer::Wait ? AppTimer::Wait : AppTimer::Move;
 }
-// A pointer position that lies off the Desk on every side: what a pointer
-// that left the Desk amounts to.
-constexpr std::int32_t kOffDesk = -10 * kCellPitch;
 }  // namespace
 
 // --- Creation, settings, activation, closing --------------------------------
@@ -168,12 +165,7 @@ void MainCommands::I_DeskMouseUp(std::int32_t x, std::int32_t y) {
 }
 
 void MainCommands::I_DeskMouseLeave() {
-    // Leaving the Desk is a move off it: a route shown is erased, and
-    // leaves the screen at once rather than at the next glow tick.
-    if (!Busy() && app_.game.selection.color != kNoBall) {
-        I_DeskMouseMove(kOffDesk, kOffDesk);
-        RepaintDesk();
-    }
+    Guard([this] { DeskMouseLeave(app_.game, *this, Busy()); });
 }
 
 void MainCommands::T_GlowTimerTimer() {

@@ -62,6 +62,15 @@ void DeskMouseMove(GameState& state, Effects& effects, const ViewTables& tables,
     DrawArrows(state, effects, tables);
 }
 
+void DeskMouseLeave(GameState& state, Effects& effects, bool busy) {
+    if (busy || !HasSelection(state)) {
+        return;
+    }
+    // PathTarget and PathReady stay, as after a move off the Desk.
+    EraseArrows(state, effects);
+    effects.RepaintDesk();
+}
+
 void DeskMouseUp(GameState& state, Effects& effects, const ViewTables& tables, std::int32_t px,
                  std::int32_t py, bool busy) {
     if (busy) {

@@ -17,6 +17,11 @@ namespace quorbals {
 void DeskMouseMove(GameState& state, Effects& effects, const ViewTables& tables, std::int32_t px,
                    std::int32_t py, bool busy);
 
+// The pointer left the Desk with no button held: the route is erased as
+// by a move off the Desk, and the erasure is repainted at once, since no
+// further move over the Desk will come to do it. `busy` as above.
+void DeskMouseLeave(GameState& state, Effects& effects, bool busy);
+
 // Any pointer button released at (px, py); `busy` as above.
 void DeskMouseUp(GameState& state, Effects& effects, const ViewTables& tables, std::int32_t px,
                  std::int32_t py, bool busy);

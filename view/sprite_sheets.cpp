@@ -1,7 +1,6 @@
 #include "view/sprite_sheets.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "view/desk_geometry.h"
 
@@ -15,23 +14,18 @@ constexpr int kArrowColumns = 5;
 
 // A sheet of rows x columns squares; the white ground shows as the 1-pixel
 // strips between squares.
-QImage BlankSheet(int columns, int rows) {
-    QImage sheet(columns * kSheetPitch - 1, rows * kSheetPitch - 1, kPictureFormat);
-    sheet.fill(kWhite);
-    return sheet;
+PixelPicture BlankSheet(int columns, int rows) {
+    return PixelPicture(columns * kSheetPitch - 1, rows * kSheetPitch - 1, kWhite);
 }
 
-void FillRect(QImage& image, int x0, int y0, int x1, int y1, QRgb color) {
-    for (int y = y0; y <= y1; ++y) {
-        for (int x = x0; x <= x1; ++x) {
-            image.setPixel(x, y, color);
-        }
-    }
+// Corners inclusive, as the artwork is measured.
+void FillRect(PixelPicture& image, int x0, int y0, int x1, int y1, Pixel color) {
+    image.FillRect(PixelRect{x0, y0, x1 - x0 + 1, y1 - y0 + 1}, color);
 }
 
 // ---- ball tiles ----
 
-void DrawBall(QImage& sheet, int color, int frame) {
+void DrawBall(PixelPicture& sheet, int color, int frame) {
     const int ox = frame * kSheetPitch;
     const int oy = color * kSheetPitch;
     for (int y = 0; y < kTileSize; ++y) {
@@ -40,7 +34,7 @@ void DrawBall(QImage& sheet, int color, int frame) {
             int depth = std::min(std::min(x, y), std::min(kTileSize - 1 - x, kTileSize - 1 - y));
             depth = std::min(depth, 3);
             const int level = (depth + frame) % kGlowFrames;
-            sheet.setPixel(ox + x, oy + y, BallPixel(color, kShades[level]));
+            sheet.Set(ox + x, oy + y, BallPixel(color, kShades[level]));
         }
     }
     if (frame == 1 || frame == 3) {
@@ -58,14 +52,14 @@ constexpr int kEndsHere = -1;
 // A sprite square, drawn in tile coordinates 0..21.
 class Sprite {
 public:
-    Sprite(QImage& sheet, int index)
+    Sprite(PixelPicture& sheet, int index)
         : sheet_(sheet),
           ox_((index % kArrowColumns) * kSheetPitch),
           oy_((index / kArrowColumns) * kSheetPitch) {}
 
-    void Fill(QRgb color) { Rect(0, 0, kTileSize - 1, kTileSize - 1, color); }
+    void Fill(Pixel color) { Rect(0, 0, kTileSize - 1, kTileSize - 1, color); }
 
-    void Rect(int x0, int y0, int x1, int y1, QRgb color) {
+    void Rect(int x0, int y0, int x1, int y1, Pixel color) {
         FillRect(sheet_, ox_ + x0, oy_ + y0, ox_ + x1, oy_ + y1, color);
     }
 
@@ -143,12 +137,12 @@ public:
     }
 
 private:
-    QImage& sheet_;
+    PixelPicture& sheet_;
     int ox_;
     int oy_;
 };
 
-void DrawArrow(QImage& sheet, int index, Edge entry, int exit) {
+void DrawArrow(PixelPicture& sheet, int index, Edge entry, int exit) {
     Sprite sprite(sheet, index);
     sprite.Fill(kDeskGrey);
     if (exit == kEndsHere) {
@@ -162,26 +156,25 @@ void DrawArrow(QImage& sheet, int index, Edge entry, int exit) {
 
 }  // namespace
 
-QRgb BallPixel(int color, int shade) {
+Pixel BallPixel(int color, int shade) {
     switch (color) {
         case 0:
-            return qRgb(0, 0, shade);
+            return Rgb(0, 0, shade);
         case 1:
-            return qRgb(0, shade, shade);
+            return Rgb(0, shade, shade);
         case 2:
-            return qRgb(0, shade, 0);
+            return Rgb(0, shade, 0);
         case 3:
-            return qRgb(shade, 0, shade);
+            return Rgb(shade, 0, shade);
         case 4:
-            return qRgb(shade, 0, 0);
+            return Rgb(shade, 0, 0);
         default:
-            return qRgb(shade, shade, 0);
+            return Rgb(shade, shade, 0);
     }
 }
 
-QImage MakeStoreDesk() {
-    QImage desk(kDeskPixels, kDeskPixels, kPictureFormat);
-    desk.fill(kDeskGrey);
+PixelPicture MakeStoreDesk() {
+    PixelPicture desk(kDeskPixels, kDeskPixels, kDeskGrey);
     for (int line = 0; line < kDeskPixels; line += kCellPitch) {
         FillRect(desk, line, 0, line, kDeskPixels - 1, kFrameBlack);
         FillRect(desk, 0, line, kDeskPixels - 1, line, kFrameBlack);
@@ -189,8 +182,8 @@ QImage MakeStoreDesk() {
     return desk;
 }
 
-QImage MakeTileSheet() {
-    QImage sheet = BlankSheet(kGlowFrames, kColorCount);
+PixelPicture MakeTileSheet() {
+    PixelPicture sheet = BlankSheet(kGlowFrames, kColorCount);
     for (int color = 0; color < kColorCount; ++color) {
         for (int frame = 0; frame < kGlowFrames; ++frame) {
             DrawBall(sheet, color, frame);
@@ -199,8 +192,8 @@ QImage MakeTileSheet() {
     return sheet;
 }
 
-QImage MakeArrowSheet() {
-    QImage sheet = BlankSheet(kArrowColumns, kArrowRows);
+PixelPicture MakeArrowSheet() {
+    PixelPicture sheet = BlankSheet(kArrowColumns, kArrowRows);
     // Rows: the side the route enters by. Columns: ends here, then leaves
     // by the left, right, top, bottom; leaving by the entered side is blank.
     constexpr Edge kEntries[kArrowRows] = {kLeftEdge, kRightEdge, kTopEdge, kBottomEdge};
@@ -216,30 +209,6 @@ QImage MakeArrowSheet() {
         }
     }
     return sheet;
-}
-
-bool CopyTile(const QImage& source, int sx, int sy, QImage& target, int tx, int ty) {
-    Q_ASSERT(source.format() == kPictureFormat && target.format() == kPictureFormat);
-    constexpr std::size_t kRowBytes = kTileSize * sizeof(QRgb);
-    const qsizetype sourceStride = source.bytesPerLine();
-    const qsizetype targetStride = target.bytesPerLine();
-    const uchar* from = source.constBits() + sy * sourceStride + sx * sizeof(QRgb);
-    // Look before writing: most erasing puts back what is already there,
-    // and a square that does not change need not be shown again.
-    const uchar* current = target.constBits() + ty * targetStride + tx * sizeof(QRgb);
-    int row = 0;
-    while (row < kTileSize &&
-           std::memcmp(current + row * targetStride, from + row * sourceStride, kRowBytes) == 0) {
-        ++row;
-    }
-    if (row == kTileSize) {
-        return false;
-    }
-    uchar* to = target.bits() + ty * targetStride + tx * sizeof(QRgb);
-    for (; row < kTileSize; ++row) {
-        std::memcpy(to + row * targetStride, from + row * sourceStride, kRowBytes);
-    }
-    return true;
 }
 
 }  // namespace quorbals

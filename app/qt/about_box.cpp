@@ -8,7 +8,7 @@
 
 #include "app/program_texts.h"
 #include "assets/resources.h"
-#include "view/bevel_panel.h"
+#include "view/qt/bevel_panel.h"
 
 namespace quorbals {
 

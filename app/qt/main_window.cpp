@@ -19,9 +19,9 @@
 #include "platform/qt/sound_cue.h"
 #include "storage/cp1251.h"
 #include "storage/qt/game_file_dialogs.h"
-#include "view/bevel_panel.h"
-#include "view/desk_view.h"
-#include "view/tile_image.h"
+#include "view/qt/bevel_panel.h"
+#include "view/qt/desk_view.h"
+#include "view/qt/tile_image.h"
 
 namespace quorbals {
 
@@ -88,6 +88,7 @@ void TF_Main::BuildControls() {
     connect(I_Desk, &DeskView::pointerMoved, this, [this](int x, int y) { I_DeskMouseMove(x, y); });
     connect(I_Desk, &DeskView::pointerReleased, this,
             [this](int x, int y) { I_DeskMouseUp(x, y); });
+    connect(I_Desk, &DeskView::pointerLeft, this, [this] { commands.I_DeskMouseLeave(); });
 }
 
 void TF_Main::BuildMenu() {

@@ -8,7 +8,7 @@
 
 #include "app/front_end.h"
 #include "storage/score_table.h"
-#include "view/bevel_panel.h"
+#include "view/qt/bevel_panel.h"
 
 class QLabel;
 class QPushButton;

@@ -7,7 +7,7 @@
 
 #include "app/qt/about_box.h"
 #include "app/splash_wait.h"
-#include "view/bevel_panel.h"
+#include "view/qt/bevel_panel.h"
 
 namespace quorbals::test {
 namespace {

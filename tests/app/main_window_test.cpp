@@ -8,9 +8,9 @@
 #include "platform/qt/shell.h"
 #include "storage/file_error.h"
 #include "tests/app/main_window_fixture.h"
-#include "view/bevel_panel.h"
-#include "view/desk_view.h"
-#include "view/tile_image.h"
+#include "view/qt/bevel_panel.h"
+#include "view/qt/desk_view.h"
+#include "view/qt/tile_image.h"
 
 namespace quorbals::test {
 namespace {

@@ -5,7 +5,8 @@
 
 #include "tests/app/main_window_fixture.h"
 #include "tests/game/desk_builder.h"
-#include "view/desk_view.h"
+#include "view/qt/desk_view.h"
+#include "view/qt/picture_image.h"
 
 namespace quorbals::test {
 namespace {
@@ -47,12 +48,15 @@ protected:
         return cell == sheet.copy(sx, sy, 22, 22);
     }
     bool ShowsArrow(int x, int y, int sprite) const {
-        return CellShows(x, y, window->sheets.arrows, (sprite % 5) * 23, (sprite / 5) * 23);
+        return CellShows(x, y, PictureImage(window->sheets.arrows), (sprite % 5) * 23,
+                         (sprite / 5) * 23);
     }
     bool ShowsBall(int x, int y, int color, int frame) const {
-        return CellShows(x, y, window->sheets.tiles, frame * 23, color * 23);
+        return CellShows(x, y, PictureImage(window->sheets.tiles), frame * 23, color * 23);
     }
-    bool ShowsEmpty(int x, int y) const { return CellShows(x, y, window->sheets.arrows, 92, 69); }
+    bool ShowsEmpty(int x, int y) const {
+        return CellShows(x, y, PictureImage(window->sheets.arrows), 92, 69);
+    }
 };
 
 TEST_F(PointerPlayTest, RouteIsDrawnWithItsArrowsAndTravelledOneCellPerTick) {

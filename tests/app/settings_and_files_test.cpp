@@ -10,7 +10,8 @@
 #include "tests/app/main_window_fixture.h"
 #include "tests/storage/modal_step.h"
 #include "tests/storage/temp_folder.h"
-#include "view/desk_view.h"
+#include "view/qt/desk_view.h"
+#include "view/qt/picture_image.h"
 
 namespace quorbals::test {
 namespace {
@@ -146,8 +147,9 @@ TEST_F(GameFileTest, SaveKeepsTheTimersAndLoadGivesTheGameBack) {
         for (int x = 0; x < 9; ++x) {
             const BallColor c = saved.desk[CellIndex(x, y)];
             const QImage cell = picture.copy(x * 29 + 4, y * 29 + 4, 22, 22);
-            const QImage expected = c == kNoBall ? window->sheets.arrows.copy(92, 69, 22, 22)
-                                                 : window->sheets.tiles.copy(0, c * 23, 22, 22);
+            const QImage expected =
+                c == kNoBall ? PictureImage(window->sheets.arrows).copy(92, 69, 22, 22)
+                             : PictureImage(window->sheets.tiles).copy(0, c * 23, 22, 22);
             EXPECT_EQ(cell, expected) << x << "," << y;
         }
     }

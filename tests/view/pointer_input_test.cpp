@@ -123,6 +123,25 @@ TEST_F(PointerInput, PointerOntoBallOrOffTheDeskErasesAndKeepsTheRoute) {
     }
 }
 
+TEST_F(PointerInput, LeavingTheDeskErasesTheRouteAndRepaints) {
+    PutBall(state, 0, 0, 3);
+    DeskMouseLeave(state, fx, fx.Busy());  // nothing selected: nothing to erase
+    EXPECT_TRUE(fx.events.empty());
+    SelectAt(0, 0);
+    Move(3, 2);
+    fx.Clear();
+    fx.moveTimer = true;  // a travelling ball keeps its route
+    DeskMouseLeave(state, fx, fx.Busy());
+    EXPECT_TRUE(fx.events.empty());
+    fx.moveTimer = false;
+    DeskMouseLeave(state, fx, fx.Busy());
+    EXPECT_EQ(fx.events, (Calls{"DrawEmptyTile(1,0)", "DrawEmptyTile(2,0)", "DrawEmptyTile(3,0)",
+                                "DrawEmptyTile(3,1)", "DrawEmptyTile(3,2)", "RepaintDesk"}));
+    // As after a move off the Desk, the route is remembered.
+    EXPECT_EQ(state.path.ready, 1);
+    EXPECT_EQ(state.path.target, (Cell{3, 2}));
+}
+
 TEST_F(PointerInput, UnreachableCellErasesWithoutRepaint) {
     PutBall(state, 0, 0, 3);
     // Wall off the corner (8,8).

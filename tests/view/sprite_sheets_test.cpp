@@ -6,36 +6,42 @@
 #include <set>
 
 #include "view/desk_geometry.h"
+#include "view/tile_copy.h"
 
 namespace quorbals {
 namespace {
 
-constexpr QRgb kGrey = qRgb(192, 192, 192);
-constexpr QRgb kMid = qRgb(128, 128, 128);
-constexpr QRgb kBlack = qRgb(0, 0, 0);
-constexpr QRgb kWhitePx = qRgb(255, 255, 255);
+constexpr Pixel kGrey = Rgb(192, 192, 192);
+constexpr Pixel kMid = Rgb(128, 128, 128);
+constexpr Pixel kBlack = Rgb(0, 0, 0);
+constexpr Pixel kWhitePx = Rgb(255, 255, 255);
+
+struct Point {
+    int x;
+    int y;
+};
 
 const SpriteSheets& Sheets() {
     static const SpriteSheets sheets;
     return sheets;
 }
 
-QRgb At(const QImage& image, int x, int y) {
-    return image.pixel(x, y) | 0xFF000000u;
+Pixel At(const PixelPicture& image, int x, int y) {
+    return image.At(x, y);
 }
 
 // The 22 x 22 square at a sheet position as its own picture.
-QImage Square(const QImage& sheet, int column, int row) {
-    return sheet.copy(column * 23, row * 23, 22, 22);
+PixelPicture Square(const PixelPicture& sheet, int column, int row) {
+    return sheet.Copy(PixelRect{column * 23, row * 23, 22, 22});
 }
 
-QImage ArrowSprite(int index) {
+PixelPicture ArrowSprite(int index) {
     return Square(Sheets().arrows, index % 5, index / 5);
 }
 
-bool AllPixels(const QImage& image, QRgb color) {
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
+bool AllPixels(const PixelPicture& image, Pixel color) {
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
             if (At(image, x, y) != color) {
                 return false;
             }
@@ -45,9 +51,10 @@ bool AllPixels(const QImage& image, QRgb color) {
 }
 
 TEST(StoreDesk, GreyCellsInBlackFrames) {
-    const QImage& desk = Sheets().storeDesk;
-    ASSERT_EQ(desk.size(), QSize(262, 262));
-    EXPECT_EQ(desk.format(), QImage::Format_RGB32);
+    const PixelPicture& desk = Sheets().storeDesk;
+    ASSERT_EQ(desk.width, 262);
+    ASSERT_EQ(desk.height, 262);
+    EXPECT_EQ(desk.pixels.size(), 262u * 262u);  // rows without padding
     for (int y = 0; y < 262; ++y) {
         for (int x = 0; x < 262; ++x) {
             const bool line = x % 29 == 0 || y % 29 == 0;
@@ -57,9 +64,10 @@ TEST(StoreDesk, GreyCellsInBlackFrames) {
 }
 
 TEST(TileSheet, LayoutAndSeparatorStrips) {
-    const QImage& tiles = Sheets().tiles;
-    ASSERT_EQ(tiles.size(), QSize(91, 137));
-    EXPECT_EQ(tiles.format(), QImage::Format_RGB32);
+    const PixelPicture& tiles = Sheets().tiles;
+    ASSERT_EQ(tiles.width, 91);
+    ASSERT_EQ(tiles.height, 137);
+    EXPECT_EQ(tiles.pixels.size(), 91u * 137u);  // rows without padding
     for (int y = 0; y < 137; ++y) {
         for (int x : {22, 45, 68}) {
             ASSERT_EQ(At(tiles, x, y), kWhitePx);
@@ -73,28 +81,28 @@ TEST(TileSheet, LayoutAndSeparatorStrips) {
 }
 
 TEST(TileSheet, NestedSquaresInEveryColourFrameAndShade) {
-    const QRgb kFull[6] = {qRgb(0, 0, 255),   qRgb(0, 255, 255), qRgb(0, 255, 0),
-                           qRgb(255, 0, 255), qRgb(255, 0, 0),   qRgb(255, 255, 0)};
+    const Pixel kFull[6] = {Rgb(0, 0, 255),   Rgb(0, 255, 255), Rgb(0, 255, 0),
+                            Rgb(255, 0, 255), Rgb(255, 0, 0),   Rgb(255, 255, 0)};
     const int kLevels[4] = {128, 170, 213, 255};
     for (int color = 0; color < 6; ++color) {
-        std::set<QRgb> seen;
+        std::set<Pixel> seen;
         for (int frame = 0; frame < 4; ++frame) {
-            const QImage tile = Square(Sheets().tiles, frame, color);
+            const PixelPicture tile = Square(Sheets().tiles, frame, color);
             // A pixel on each ring, away from the dot: outline, 20 x 20, 18 x 18, middle.
-            const QPoint onDepth[4] = {{0, 5}, {1, 5}, {2, 5}, {5, 5}};
+            const Point onDepth[4] = {{0, 5}, {1, 5}, {2, 5}, {5, 5}};
             for (int depth = 0; depth < 4; ++depth) {
                 const int v = kLevels[(depth + frame) % 4];
-                const QRgb full = kFull[color];
-                const QRgb expected =
-                    qRgb(qRed(full) ? v : 0, qGreen(full) ? v : 0, qBlue(full) ? v : 0);
-                EXPECT_EQ(At(tile, onDepth[depth].x(), onDepth[depth].y()), expected)
+                const Pixel full = kFull[color];
+                const Pixel expected = Rgb((full >> 16 & 0xFF) ? v : 0, (full >> 8 & 0xFF) ? v : 0,
+                                           (full & 0xFF) ? v : 0);
+                EXPECT_EQ(At(tile, onDepth[depth].x, onDepth[depth].y), expected)
                     << "colour " << color << " frame " << frame << " depth " << depth;
                 seen.insert(expected);
             }
             // Rings are whole squares: the four sides of each ring agree.
             for (int d = 0; d < 3; ++d) {
                 for (int i = d; i < 22 - d; ++i) {
-                    const QRgb ring = At(tile, d, d);
+                    const Pixel ring = At(tile, d, d);
                     ASSERT_EQ(At(tile, i, d), ring);
                     ASSERT_EQ(At(tile, d, i), ring);
                     ASSERT_EQ(At(tile, i, 21 - d), ring);
@@ -105,16 +113,16 @@ TEST(TileSheet, NestedSquaresInEveryColourFrameAndShade) {
         EXPECT_EQ(seen.size(), 4u) << "four shade levels of colour " << color;
     }
     // Frame 0 rises from the darkest outline to the brightest middle.
-    EXPECT_EQ(At(Square(Sheets().tiles, 0, 0), 0, 0), qRgb(0, 0, 128));
-    EXPECT_EQ(At(Square(Sheets().tiles, 0, 0), 10, 10), qRgb(0, 0, 255));
-    EXPECT_EQ(At(Square(Sheets().tiles, 0, 5), 3, 18), qRgb(255, 255, 0));
-    EXPECT_EQ(At(Square(Sheets().tiles, 3, 1), 0, 21), qRgb(0, 255, 255));
+    EXPECT_EQ(At(Square(Sheets().tiles, 0, 0), 0, 0), Rgb(0, 0, 128));
+    EXPECT_EQ(At(Square(Sheets().tiles, 0, 0), 10, 10), Rgb(0, 0, 255));
+    EXPECT_EQ(At(Square(Sheets().tiles, 0, 5), 3, 18), Rgb(255, 255, 0));
+    EXPECT_EQ(At(Square(Sheets().tiles, 3, 1), 0, 21), Rgb(0, 255, 255));
 }
 
 TEST(TileSheet, WhiteDotsOfTheGlowFrames) {
     for (int color = 0; color < 6; ++color) {
         for (int frame = 0; frame < 4; ++frame) {
-            const QImage tile = Square(Sheets().tiles, frame, color);
+            const PixelPicture tile = Square(Sheets().tiles, frame, color);
             const int lo = frame == 2 ? 9 : 10;
             const int hi = frame == 2 ? 12 : 11;
             for (int y = 3; y < 19; ++y) {
@@ -129,9 +137,10 @@ TEST(TileSheet, WhiteDotsOfTheGlowFrames) {
 }
 
 TEST(ArrowSheet, LayoutStripsBlanksAndEmptyTile) {
-    const QImage& arrows = Sheets().arrows;
-    ASSERT_EQ(arrows.size(), QSize(114, 91));
-    EXPECT_EQ(arrows.format(), QImage::Format_RGB32);
+    const PixelPicture& arrows = Sheets().arrows;
+    ASSERT_EQ(arrows.width, 114);
+    ASSERT_EQ(arrows.height, 91);
+    EXPECT_EQ(arrows.pixels.size(), 114u * 91u);  // rows without padding
     for (int y = 0; y < 91; ++y) {
         for (int x : {22, 45, 68, 91}) {
             ASSERT_EQ(At(arrows, x, y), kWhitePx);
@@ -145,14 +154,14 @@ TEST(ArrowSheet, LayoutStripsBlanksAndEmptyTile) {
     for (int blank : {1, 7, 13}) {
         EXPECT_TRUE(AllPixels(ArrowSprite(blank), kWhitePx)) << blank;
     }
-    const QImage empty = arrows.copy(92, 69, 22, 22);
+    const PixelPicture empty = arrows.Copy(PixelRect{92, 69, 22, 22});
     EXPECT_TRUE(AllPixels(empty, kGrey));
-    EXPECT_EQ(empty, Sheets().storeDesk.copy(4, 4, 22, 22));
-    EXPECT_EQ(empty, Sheets().storeDesk.copy(236, 120, 22, 22));
+    EXPECT_EQ(empty, Sheets().storeDesk.Copy(PixelRect{4, 4, 22, 22}));
+    EXPECT_EQ(empty, Sheets().storeDesk.Copy(PixelRect{236, 120, 22, 22}));
 }
 
 TEST(ArrowSheet, ExitRightHeadAndLine) {
-    const QImage lr = ArrowSprite(2);  // I_ArLR
+    const PixelPicture lr = ArrowSprite(2);  // I_ArLR
     for (int y = 0; y < 22; ++y) {
         // The head: 8, 6, 4 and 2 pixels wide in columns 18..21.
         EXPECT_EQ(At(lr, 18, y) == kMid, y >= 7 && y <= 14) << y;
@@ -164,7 +173,7 @@ TEST(ArrowSheet, ExitRightHeadAndLine) {
             ASSERT_EQ(At(lr, x, y), (y == 10 || y == 11) ? kMid : kGrey) << x << "," << y;
         }
     }
-    const QImage ud = ArrowSprite(14);  // I_ArUD: the same turned a quarter
+    const PixelPicture ud = ArrowSprite(14);  // I_ArUD: the same turned a quarter
     for (int y = 0; y < 22; ++y) {
         for (int x = 0; x < 22; ++x) {
             ASSERT_EQ(At(ud, x, y), At(lr, y, x));
@@ -173,7 +182,7 @@ TEST(ArrowSheet, ExitRightHeadAndLine) {
 }
 
 TEST(ArrowSheet, TurnsRunThroughTheMiddle) {
-    const QImage ld = ArrowSprite(4);  // I_ArLD: in from the left, out at the bottom
+    const PixelPicture ld = ArrowSprite(4);  // I_ArLD: in from the left, out at the bottom
     for (int x = 0; x < 12; ++x) {
         EXPECT_EQ(At(ld, x, 10), kMid);
         EXPECT_EQ(At(ld, x, 11), kMid);
@@ -189,7 +198,7 @@ TEST(ArrowSheet, TurnsRunThroughTheMiddle) {
 }
 
 TEST(ArrowSheet, TargetMark) {
-    const QImage lc = ArrowSprite(0);  // I_ArLC
+    const PixelPicture lc = ArrowSprite(0);  // I_ArLC
     // The line from the left stops at the ring.
     for (int x = 0; x <= 7; ++x) {
         EXPECT_EQ(At(lc, x, 10), kMid) << x;
@@ -231,10 +240,10 @@ TEST(ArrowSheet, SpritesAreMirrorsAndTurnsOfEachOther) {
             if (exit == entry) {
                 continue;
             }
-            const QImage sprite = ArrowSprite(SpriteIndex(entry, exit));
-            const QImage mirrored =
+            const PixelPicture sprite = ArrowSprite(SpriteIndex(entry, exit));
+            const PixelPicture mirrored =
                 ArrowSprite(SpriteIndex(MirrorSide(entry), exit == End ? End : MirrorSide(exit)));
-            const QImage transposed = ArrowSprite(
+            const PixelPicture transposed = ArrowSprite(
                 SpriteIndex(TransposeSide(entry), exit == End ? End : TransposeSide(exit)));
             for (int y = 0; y < 22; ++y) {
                 for (int x = 0; x < 22; ++x) {
@@ -255,23 +264,23 @@ TEST(ArrowSheet, EveryArrowTouchesItsEdgesWithTwoPixelsOnly) {
                 continue;
             }
             const int index = SpriteIndex(entry, exit);
-            const QImage sprite = ArrowSprite(index);
+            const PixelPicture sprite = ArrowSprite(index);
             for (int side = 0; side < 4; ++side) {
                 const bool used = side == entry || side == exit;
                 for (int i = 0; i < 22; ++i) {
-                    const QPoint p = side == L   ? QPoint(0, i)
-                                     : side == R ? QPoint(21, i)
-                                     : side == T ? QPoint(i, 0)
-                                                 : QPoint(i, 21);
+                    const Point p = side == L   ? Point{0, i}
+                                    : side == R ? Point{21, i}
+                                    : side == T ? Point{i, 0}
+                                                : Point{i, 21};
                     const bool mid = used && (i == 10 || i == 11);
-                    ASSERT_EQ(At(sprite, p.x(), p.y()), mid ? kMid : kGrey)
+                    ASSERT_EQ(At(sprite, p.x, p.y), mid ? kMid : kGrey)
                         << "sprite " << index << " side " << side << " at " << i;
                 }
             }
             // Only the two greys of the Desk.
             for (int y = 0; y < 22; ++y) {
                 for (int x = 0; x < 22; ++x) {
-                    const QRgb c = At(sprite, x, y);
+                    const Pixel c = At(sprite, x, y);
                     ASSERT_TRUE(c == kMid || c == kGrey) << "sprite " << index;
                 }
             }
@@ -280,13 +289,14 @@ TEST(ArrowSheet, EveryArrowTouchesItsEdgesWithTwoPixelsOnly) {
 }
 
 TEST(ArrowSheet, CopyTileIsAnOpaqueSquareCopy) {
-    QImage target(30, 30, kPictureFormat);
-    target.fill(qRgb(1, 2, 3));
-    CopyTile(Sheets().tiles, 23, 46, target, 4, 5);
-    EXPECT_EQ(target.copy(4, 5, 22, 22), Square(Sheets().tiles, 1, 2));
-    EXPECT_EQ(At(target, 3, 5), qRgb(1, 2, 3));
-    EXPECT_EQ(At(target, 26, 26), qRgb(1, 2, 3));
-    EXPECT_EQ(At(target, 4, 27), qRgb(1, 2, 3));
+    PixelPicture target(30, 30, Rgb(1, 2, 3));
+    EXPECT_TRUE(CopyTile(Sheets().tiles, 23, 46, target, 4, 5));
+    EXPECT_EQ(target.Copy(PixelRect{4, 5, 22, 22}), Square(Sheets().tiles, 1, 2));
+    // The same square again changes nothing and says so.
+    EXPECT_FALSE(CopyTile(Sheets().tiles, 23, 46, target, 4, 5));
+    EXPECT_EQ(At(target, 3, 5), Rgb(1, 2, 3));
+    EXPECT_EQ(At(target, 26, 26), Rgb(1, 2, 3));
+    EXPECT_EQ(At(target, 4, 27), Rgb(1, 2, 3));
 }
 
 }  // namespace

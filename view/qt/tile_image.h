@@ -1,10 +1,10 @@
-// A 22 x 22 preview of one of the next three colours.
+// A 22 x 22 preview of one of the next three colours, on screen.
 #pragma once
 
 #include <QImage>
 #include <QWidget>
 
-#include "view/sprite_sheets.h"
+#include "view/preview_picture.h"
 
 namespace quorbals {
 
@@ -18,15 +18,16 @@ public:
     // Frame 0 of a colour (0..5; others draw nothing), on screen at once.
     void DrawPreviewTile(int color);
 
-    const QImage& Picture() const { return picture_; }
-    QSize sizeHint() const override { return picture_.size(); }
+    // The picture as an image over the same memory.
+    const QImage& Picture() const { return image_; }
+    QSize sizeHint() const override { return image_.size(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const SpriteSheets& sheets_;
-    QImage picture_;
+    PreviewPicture preview_;
+    QImage image_;
 };
 
 }  // namespace quorbals

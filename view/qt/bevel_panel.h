@@ -4,11 +4,11 @@
 
 #include <QWidget>
 
+#include "view/bevel.h"
+
 class QPainter;
 
 namespace quorbals {
-
-enum class Bevel { None, Raised, Lowered };
 
 // One ring of a bevel around r: top and left in one shade, bottom and right
 // in the other.

@@ -1,0 +1,138 @@
+// The Desk image and the previews on screen, offscreen: the view shows the
+// plain picture, repaints what it flushes, and reports the pointer.
+#include "view/qt/desk_view.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "view/qt/picture_image.h"
+#include "view/qt/tile_image.h"
+
+namespace quorbals {
+namespace {
+
+class DeskViewTest : public ::testing::Test {
+protected:
+    DeskViewTest() { SetUpViewTables(tables); }
+
+    const SpriteSheets sheets;
+    ViewTables tables;
+    DeskView view{sheets, tables};
+};
+
+TEST_F(DeskViewTest, StartsAsTheCleanDeskWithNothingDirty) {
+    EXPECT_EQ(view.size(), QSize(262, 262));
+    EXPECT_TRUE(view.hasMouseTracking());
+    EXPECT_EQ(view.Picture(), PictureImage(sheets.storeDesk));
+    EXPECT_TRUE(view.DirtyRegion().isEmpty());
+}
+
+TEST_F(DeskViewTest, ThePictureIsThePlainPixelsThemselves) {
+    EXPECT_EQ(view.Picture().constBits(),
+              reinterpret_cast<const uchar*>(view.Desk().Picture().pixels.data()));
+    view.DrawBallTile(2, 3, 4, 2);
+    EXPECT_EQ(view.Picture().pixel(62, 91), view.Desk().Picture().At(62, 91));
+    EXPECT_EQ(view.DirtyRegion(), QRegion(62, 91, 22, 22));
+    view.Repaint();
+    EXPECT_TRUE(view.DirtyRegion().isEmpty());
+    EXPECT_EQ(view.RepaintedPixels(), 484);
+}
+
+TEST_F(DeskViewTest, ResetShowsByItselfOnceTheHandlerHasFinished) {
+    view.Repaint();
+    view.ResetDesk();
+    view.DrawBallTile(4, 4, 2, 0);  // a new game places its balls after the reset
+    const std::int64_t before = view.RepaintedPixels();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(view.DirtyRegion().isEmpty());
+    EXPECT_EQ(view.RepaintedPixels() - before, 262 * 262);
+    // A repaint asked for before then leaves the queued one nothing to do.
+    view.ResetDesk();
+    view.Repaint();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view.RepaintedPixels() - before, 2 * 262 * 262);
+}
+
+TEST_F(DeskViewTest, PaintShowsThePicture) {
+    view.DrawBallTile(0, 0, 1, 0);
+    view.DrawArrowSprite(1, 0, 2);
+    view.Repaint();
+    EXPECT_EQ(view.grab().toImage().convertToFormat(kPictureFormat), view.Picture());
+}
+
+// On a screen scaled by two every picture pixel is a 2 x 2 square: no
+// smoothing, no lines of one and two pixels in turn.
+TEST_F(DeskViewTest, ScaledPaintKeepsEveryPixelWhole) {
+    view.DrawBallTile(0, 0, 1, 2);
+    view.DrawArrowSprite(1, 0, 4);
+    QImage device(524, 524, kPictureFormat);
+    device.setDevicePixelRatio(2.0);
+    device.fill(Qt::white);
+    view.render(&device);
+    const QImage& picture = view.Picture();
+    for (int y = 0; y < 524; ++y) {
+        for (int x = 0; x < 524; ++x) {
+            ASSERT_EQ(device.pixel(x, y), picture.pixel(x / 2, y / 2)) << x << "," << y;
+        }
+    }
+}
+
+TEST(DeskViewPointer, MovesReleasesOfAnyButtonAndLeavingAreReported) {
+    const SpriteSheets sheets;
+    ViewTables tables;
+    SetUpViewTables(tables);
+    // Inside a panel, as on the main window: the view must keep the
+    // pointer from the press to the release.
+    QWidget panel;
+    panel.resize(273, 273);
+    DeskView view(sheets, tables, &panel);
+    view.move(5, 5);
+    panel.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    QSignalSpy moved(&view, &DeskView::pointerMoved);
+    QSignalSpy released(&view, &DeskView::pointerReleased);
+    QSignalSpy left(&view, &DeskView::pointerLeft);
+
+    QTest::mouseMove(&view, QPoint(40, 70));
+    ASSERT_GE(moved.count(), 1);
+    EXPECT_EQ(moved.last().at(0).toInt(), 40);
+    EXPECT_EQ(moved.last().at(1).toInt(), 70);
+
+    int expected = 0;
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        QTest::mousePress(&view, button, Qt::NoModifier, QPoint(100, 120));
+        EXPECT_EQ(released.count(), expected) << "a press reports nothing";
+        QTest::mouseRelease(&view, button, Qt::ControlModifier, QPoint(100, 120));
+        ++expected;
+        ASSERT_EQ(released.count(), expected) << button;
+        EXPECT_EQ(released.last().at(0).toInt(), 100);
+        EXPECT_EQ(released.last().at(1).toInt(), 120);
+    }
+
+    EXPECT_EQ(left.count(), 0);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&view, &leave);
+    EXPECT_EQ(left.count(), 1);
+}
+
+TEST(TileImageTest, ShowsThePreviewPicture) {
+    const SpriteSheets sheets;
+    TileImage preview(sheets);
+    EXPECT_EQ(preview.size(), QSize(22, 22));
+    EXPECT_EQ(preview.Picture(), PictureImage(sheets.tiles).copy(0, 0, 22, 22));
+    preview.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
+    for (int color = 0; color < 6; ++color) {
+        preview.DrawPreviewTile(color);
+        EXPECT_EQ(preview.Picture(), PictureImage(sheets.tiles).copy(0, color * 23, 22, 22))
+            << color;
+        EXPECT_EQ(preview.grab().toImage().convertToFormat(kPictureFormat), preview.Picture());
+    }
+}
+
+}  // namespace
+}  // namespace quorbals
