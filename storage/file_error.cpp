@@ -1,12 +1,24 @@
 #include "storage/file_error.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-
-#include "storage/posix_file.h"
-
 namespace quorbals {
+
+NotAFileError::NotAFileError() : FileError(AccessDeniedError()) {}
+
+FileError FileNotFoundError() {
+    return {kFileNotFound, "File not found"};
+}
+
+FileError InvalidFileNameError() {
+    return {kInvalidFileName, "Invalid file name"};
+}
+
+FileError TooManyOpenFilesError() {
+    return {kTooManyOpenFiles, "Too many open files"};
+}
+
+FileError AccessDeniedError() {
+    return {kFileAccessDenied, "File access denied"};
+}
 
 FileError ReadBeyondEndOfFileError() {
     return {kReadBeyondEndOfFile, "Read beyond end of file"};
@@ -16,34 +28,15 @@ FileError DiskFullError() {
     return {kDiskFull, "Disk full"};
 }
 
-FileError AccessDeniedError() {
-    return {kFileAccessDenied, "File access denied"};
+FileError OtherIoError(int systemCode) {
+    return {systemCode, "I/O error " + std::to_string(systemCode)};
 }
 
-FileError FileErrorFromErrno(int err, const std::string& path) {
-    switch (err) {
-        case ENOENT:
-            if (!FolderExists(FolderOf(path))) {
-                return {kInvalidFileName, "Invalid file name"};
-            }
-            return {kFileNotFound, "File not found"};
-        case ENOTDIR:
-        case ENAMETOOLONG:
-            return {kInvalidFileName, "Invalid file name"};
-        case EMFILE:
-        case ENFILE:
-            return {kTooManyOpenFiles, "Too many open files"};
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return AccessDeniedError();
-        case ENOSPC:
-        case EDQUOT:
-        case EFBIG:
-            return DiskFullError();
-        default:
-            return {err, "I/O error " + std::to_string(err)};
+std::string ErrorReportText(const std::string& text) {
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') {
+        return text + '.';
     }
+    return text;
 }
 
 }  // namespace quorbals
