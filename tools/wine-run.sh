@@ -18,15 +18,22 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree=;mshtml="
 
 ready="$prefix/.quorbals-prefix-ready"
-if [ ! -f "$ready" ]; then
-    mkdir -p "$(dirname "$prefix")"
-    (
-        flock 9
-        if [ ! -f "$ready" ]; then
-            "$WINE" wineboot -i >/dev/null 2>&1 || true
-            "$WINESERVER" -w
-            touch "$ready"
-        fi
-    ) 9>"$prefix.lock"
-fi
+mkdir -p "$(dirname "$prefix")"
+(
+    flock 9
+    # Wine's own processes must not inherit the lock, or it would be held
+    # for as long as they live; nor the caller's output, or whoever reads
+    # it (ctest) would wait for them.
+    if [ ! -f "$ready" ]; then
+        "$WINE" wineboot -i </dev/null >/dev/null 2>&1 9>&- || true
+        "$WINESERVER" -w 9>&-
+        touch "$ready"
+    fi
+    # Keep the prefix's server and Wine's services for a minute after the
+    # last program ends, so that a test run starts Wine once, not with every
+    # program.
+    if "$WINESERVER" -p60 </dev/null >/dev/null 2>&1 9>&-; then
+        "$WINE" cmd.exe /c exit 0 </dev/null >/dev/null 2>&1 9>&- || true
+    fi
+) 9>"$prefix.lock"
 exec "$WINE" "$@"
