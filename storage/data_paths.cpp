@@ -1,6 +1,6 @@
 #include "storage/data_paths.h"
 
-#include "storage/posix_file.h"
+#include "storage/file_system.h"
 
 namespace quorbals {
 

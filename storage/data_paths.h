@@ -5,11 +5,11 @@
 
 #include <string>
 
+#include "storage/file_system.h"  // kPathSeparator
+
 namespace quorbals {
 
-constexpr char kPathSeparator = '/';
-
-// Appends one separator unless the text is empty or already ends with one.
+// Appends the platform's separator unless the text is empty or already ends with one.
 void AppendBackslash(std::string& path);
 
 struct DataPaths {
@@ -21,7 +21,7 @@ struct DataPaths {
     std::string helpFile;
 };
 
-// DataDir is `appDataFolder` + separator + "Quorbals/" when `appDataFolder`
+// DataDir is `appDataFolder` + separator + "Quorbals" + separator when `appDataFolder`
 // is not empty (the last level is made when missing; whether that worked
 // shows later, when a file in it is written), else ExeDir.
 DataPaths MakeDataPaths(std::string exeDir, const std::string& appDataFolder);

@@ -1,12 +1,24 @@
 #include "storage/file_error.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-
-#include "storage/posix_file.h"
-
 namespace quorbals {
+
+NotAFileError::NotAFileError() : FileError(AccessDeniedError()) {}
+
+FileError FileNotFoundError() {
+    return {kFileNotFound, "File not found"};
+}
+
+FileError InvalidFileNameError() {
+    return {kInvalidFileName, "Invalid file name"};
+}
+
+FileError TooManyOpenFilesError() {
+    return {kTooManyOpenFiles, "Too many open files"};
+}
+
+FileError AccessDeniedError() {
+    return {kFileAccessDenied, "File access denied"};
+}
 
 FileError ReadBeyondEndOfFileError() {
     return {kReadBeyondEndOfFile, "Read beyond end of file"};
@@ -16,8 +28,8 @@ FileError DiskFullError() {
     return {kDiskFull, "Disk full"};
 }
 
-FileError AccessDeniedError() {
-    return {kFileAccessDenied, "File access denied"};
+FileError OtherIoError(int systemCode) {
+    return {systemCode, "I/O error " + std::to_string(systemCode)};
 }
 
 std::string ErrorReportText(const std::string& text) {
@@ -25,32 +37,6 @@ std::string ErrorReportText(const std::string& text) {
         return text + '.';
     }
     return text;
-}
-
-FileError FileErrorFromErrno(int err, const std::string& path) {
-    switch (err) {
-        case ENOENT:
-            if (!FolderExists(FolderOf(path))) {
-                return {kInvalidFileName, "Invalid file name"};
-            }
-            return {kFileNotFound, "File not found"};
-        case ENOTDIR:
-        case ENAMETOOLONG:
-            return {kInvalidFileName, "Invalid file name"};
-        case EMFILE:
-        case ENFILE:
-            return {kTooManyOpenFiles, "Too many open files"};
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return AccessDeniedError();
-        case ENOSPC:
-        case EDQUOT:
-        case EFBIG:
-            return DiskFullError();
-        default:
-            return {err, "I/O error " + std::to_string(err)};
-    }
 }
 
 }  // namespace quorbals

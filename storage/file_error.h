@@ -34,18 +34,25 @@ private:
     std::string text_;
 };
 
-// Maps an errno value of an operation on `path` to the game's code and
-// text. ENOENT counts as an invalid name when the folder of `path` is
-// missing, as a missing file otherwise.
-FileError FileErrorFromErrno(int err, const std::string& path);
+// Something that is not a regular file where the game expects one (a
+// folder, a pipe, a device): refused as "File access denied". A saved game's
+// loader tells it apart, since it answers such a path with its own box.
+class NotAFileError : public FileError {
+public:
+    NotAFileError();
+};
 
+FileError FileNotFoundError();
+FileError InvalidFileNameError();
+FileError TooManyOpenFilesError();
+FileError AccessDeniedError();
 FileError ReadBeyondEndOfFileError();
 FileError DiskFullError();
-FileError AccessDeniedError();
+// "I/O error %d" with the system's own code.
+FileError OtherIoError(int systemCode);
 
-// The text as the error report shows it: a full stop is appended when the
-// last character's code lies above that of '.' (so "Disk full" gets one,
-// "...!" does not).
+// The text of the general error report: a full stop is appended when the
+// last character's code lies above that of '.'.
 std::string ErrorReportText(const std::string& text);
 
 }  // namespace quorbals

@@ -1,14 +1,12 @@
 #include "storage/saved_game.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 
+#include "game/invariants.h"
 #include "storage/file_error.h"
+#include "storage/file_system.h"
 #include "storage/little_endian.h"
-#include "storage/posix_file.h"
 
 namespace quorbals {
 
@@ -20,10 +18,6 @@ constexpr std::size_t kDeskOffset = 20;
 constexpr std::size_t kFreeCellListOffset = 344;
 constexpr std::size_t kFreeCellRecordSize = 12;
 constexpr std::size_t kFreeCountOffset = 1316;
-
-bool IsColor(BallColor c) {
-    return c >= 0 && c < kColorCount;
-}
 
 }  // namespace
 
@@ -69,29 +63,9 @@ std::array<std::uint8_t, kSavedGameSize> EncodeSavedGame(const SavedGameRecords&
 }
 
 bool RecordsAreSound(const SavedGameRecords& r) {
-    if (r.score < 0) {
-        return false;
-    }
-    if (!std::all_of(r.nextBalls.begin(), r.nextBalls.end(), IsColor)) {
-        return false;
-    }
-    std::int32_t empty = 0;
-    for (int i = 0; i < kCellCount; ++i) {
-        const BallColor c = r.desk[i];
-        if (c != kNoBall && !IsColor(c)) {
-            return false;
-        }
-        const FreeCellRecord& rec = r.freeCellList[i];
-        if (rec.x != i % kDeskSide || rec.y != i / kDeskSide) {
-            return false;
-        }
-        const std::uint8_t expectedFree = c == kNoBall ? 1 : 0;
-        if (rec.free != expectedFree) {
-            return false;
-        }
-        empty += expectedFree;
-    }
-    return r.freeCount == empty;
+    GameState state;
+    ApplyRecords(r, state);
+    return CheckStateInvariants(state).empty();
 }
 
 SavedGameCheck DecodeSavedGame(std::span<const std::uint8_t> bytes, SavedGameRecords& out) {
@@ -124,21 +98,18 @@ SavedGameCheck DecodeSavedGame(std::span<const std::uint8_t> bytes, SavedGameRec
 }
 
 std::string InvalidGameMessage(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    return "\"" + name + "\" is invalid or corrupt!";
+    return "\"" + FileNameOf(path) + "\" is invalid or corrupt!";
 }
 
 GameLoadResult LoadGame(const std::string& path, GameState& state) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
-        throw FileErrorFromErrno(errno, path);
-    }
-    if (!S_ISREG(st.st_mode)) {
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = ReadFilePrefix(path, kSavedGameSize);
+    } catch (const NotAFileError&) {
         return {GameLoadOutcome::kInvalid, InvalidGameMessage(path)};
     }
     SavedGameRecords records;
-    switch (DecodeSavedGame(ReadFilePrefix(path, kSavedGameSize), records)) {
+    switch (DecodeSavedGame(bytes, records)) {
         case SavedGameCheck::kValid:
             ApplyRecords(records, state);
             return {GameLoadOutcome::kLoaded, {}};

@@ -44,10 +44,10 @@ enum class SavedGameCheck {
 // meaningful only for kValid.
 SavedGameCheck DecodeSavedGame(std::span<const std::uint8_t> bytes, SavedGameRecords& out);
 
-// True when the records keep the Desk's invariants: colours 0..5 or -1,
-// each FreeCellList record with its own cell's X and Y and a Free byte of 1
-// exactly for the empty cells and 0 for the others, FreeCount the number of
-// empty cells, previews 0..5, Score not negative.
+// True when the records keep the Desk's invariants (CheckStateInvariants):
+// colours 0..5 or -1, each FreeCellList record with its own cell's X and Y
+// and a Free byte of 1 exactly for the empty cells and 0 for the others,
+// FreeCount the number of empty cells, previews 0..5, Score not negative.
 bool RecordsAreSound(const SavedGameRecords& records);
 
 // "\"game.kvx\" is invalid or corrupt!" for any folder holding game.kvx.

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "storage/file_system.h"
 #include "storage/little_endian.h"
-#include "storage/posix_file.h"
 
 namespace quorbals {
 

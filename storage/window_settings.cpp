@@ -1,7 +1,7 @@
 #include "storage/window_settings.h"
 
+#include "storage/file_system.h"
 #include "storage/little_endian.h"
-#include "storage/posix_file.h"
 
 namespace quorbals {
 

@@ -10,25 +10,28 @@ namespace {
 
 using test::TempFolder;
 
+// The platform's separator: "/" here, "\\" on Windows.
+const std::string kSep(1, kPathSeparator);
+
 TEST(DataPathsTest, AppendBackslash) {
     std::string s;
     AppendBackslash(s);
     EXPECT_EQ(s, "");
-    s = "/home/p";
+    s = "home" + kSep + "p";
     AppendBackslash(s);
-    EXPECT_EQ(s, "/home/p/");
+    EXPECT_EQ(s, "home" + kSep + "p" + kSep);
     AppendBackslash(s);
-    EXPECT_EQ(s, "/home/p/");
+    EXPECT_EQ(s, "home" + kSep + "p" + kSep);
 }
 
 TEST(DataPathsTest, DataFolderUnderAppDataIsMadeOnce) {
     TempFolder dir;
     const DataPaths a = MakeDataPaths(dir / "bin", dir.path());
-    const DataPaths b = MakeDataPaths(dir / "bin/", dir.path() + "/");
-    EXPECT_EQ(a.dataDir, dir.path() + "/Quorbals/");
+    const DataPaths b = MakeDataPaths(dir / "bin" + kSep, dir.path() + kSep);
+    EXPECT_EQ(a.dataDir, dir.path() + kSep + "Quorbals" + kSep);
     EXPECT_EQ(b.dataDir, a.dataDir) << "with or without a trailing separator";
     EXPECT_TRUE(std::filesystem::is_directory(dir / "Quorbals"));
-    EXPECT_EQ(a.exeDir, dir.path() + "/bin/");
+    EXPECT_EQ(a.exeDir, dir.path() + kSep + "bin" + kSep);
     EXPECT_EQ(a.scoreFile, a.dataDir + "quorbals.scr");
     EXPECT_EQ(a.fallbackScoreFile, a.exeDir + "quorbals.scr");
     EXPECT_EQ(a.settingsFile, a.dataDir + "quorbals.set");
@@ -37,16 +40,17 @@ TEST(DataPathsTest, DataFolderUnderAppDataIsMadeOnce) {
 
 TEST(DataPathsTest, OnlyTheLastLevelIsMade) {
     TempFolder dir;
-    const DataPaths p = MakeDataPaths(dir / "bin", dir / "missing/share");
-    EXPECT_EQ(p.dataDir, dir.path() + "/missing/share/Quorbals/");
+    const DataPaths p = MakeDataPaths(dir / "bin", dir / "missing" + kSep + "share");
+    EXPECT_EQ(p.dataDir, dir / "missing" + kSep + "share" + kSep + "Quorbals" + kSep);
     EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
 }
 
 TEST(DataPathsTest, WithoutAppDataEverythingLiesBesideTheProgram) {
-    const DataPaths p = MakeDataPaths("/opt/q/lib/quorbals/", "");
-    EXPECT_EQ(p.dataDir, "/opt/q/lib/quorbals/");
+    const std::string exeDir = kSep + "opt" + kSep + "quorbals" + kSep;
+    const DataPaths p = MakeDataPaths(exeDir, "");
+    EXPECT_EQ(p.dataDir, exeDir);
     EXPECT_EQ(p.scoreFile, p.fallbackScoreFile);
-    EXPECT_EQ(p.settingsFile, "/opt/q/lib/quorbals/quorbals.set");
+    EXPECT_EQ(p.settingsFile, exeDir + "quorbals.set");
 }
 
 }  // namespace

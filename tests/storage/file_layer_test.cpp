@@ -1,57 +1,34 @@
-#include <sys/resource.h>
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <csignal>
+// What the file layer does on every platform; each platform's own cases
+// are in posix/ and win32/.
 #include <filesystem>
 
 #include <gtest/gtest.h>
 
+#include "storage/data_paths.h"
 #include "storage/file_error.h"
-#include "storage/posix_file.h"
-#include "tests/storage/child_process.h"
+#include "storage/file_system.h"
+#include "storage/saved_game.h"
+#include "storage/temporary_files.h"
 #include "tests/storage/temp_folder.h"
 
 namespace quorbals {
 namespace {
 
 using test::FolderEntries;
+using test::FsPath;
 using test::ReadBytes;
-using test::RunInChild;
 using test::TempFolder;
 using test::WriteBytes;
 
-TEST(FileErrorTest, ErrnoValuesMapToTheGameCodesAndTexts) {
-    TempFolder dir;
-    const std::string inFolder = dir / "a.scr";
-    const std::string inMissingFolder = dir / "missing/a.scr";
-    struct Case {
-        int err;
-        std::string path;
-        int code;
-        const char* text;
-    };
-    const Case cases[] = {
-        {ENOENT, inFolder, 2, "File not found"},
-        {ENOENT, inMissingFolder, 3, "Invalid file name"},
-        {ENOTDIR, inFolder, 3, "Invalid file name"},
-        {ENAMETOOLONG, inFolder, 3, "Invalid file name"},
-        {EMFILE, inFolder, 4, "Too many open files"},
-        {ENFILE, inFolder, 4, "Too many open files"},
-        {EACCES, inFolder, 5, "File access denied"},
-        {EPERM, inFolder, 5, "File access denied"},
-        {EROFS, inFolder, 5, "File access denied"},
-        {ENOSPC, inFolder, 101, "Disk full"},
-        {EDQUOT, inFolder, 101, "Disk full"},
-        {EFBIG, inFolder, 101, "Disk full"},
-        {EIO, inFolder, EIO, "I/O error 5"},
-    };
-    for (const Case& c : cases) {
-        const FileError e = FileErrorFromErrno(c.err, c.path);
-        EXPECT_EQ(e.code(), c.code) << c.err;
-        EXPECT_EQ(e.text(), c.text) << c.err;
+// The code of the FileError that `body` throws; 0 when it throws none.
+template <typename Body>
+int ErrorCodeOf(Body body) {
+    try {
+        body();
+    } catch (const FileError& e) {
+        return e.code();
     }
-    EXPECT_EQ(ReadBeyondEndOfFileError(), FileError(100, "Read beyond end of file"));
+    return 0;
 }
 
 TEST(ReadFilePrefixTest, ReadsAtMostTheBytesAskedFor) {
@@ -63,58 +40,13 @@ TEST(ReadFilePrefixTest, ReadsAtMostTheBytesAskedFor) {
     EXPECT_TRUE(ReadFilePrefix(dir / "empty", 9).empty());
 }
 
-TEST(ReadFilePrefixTest, FailuresCarryTheirCodes) {
+TEST(ReadFilePrefixTest, MissingFilesAndFoldersAndFoldersInTheirPlace) {
     TempFolder dir;
-    try {
-        ReadFilePrefix(dir / "none", 9);
-        FAIL();
-    } catch (const FileError& e) {
-        EXPECT_EQ(e.code(), kFileNotFound);
-    }
-    try {
-        ReadFilePrefix(dir / "no-folder/none", 9);
-        FAIL();
-    } catch (const FileError& e) {
-        EXPECT_EQ(e.code(), kInvalidFileName);
-    }
-    // A folder, or anything else that is not a plain file, is refused
-    // (a FIFO would otherwise block the game).
-    std::filesystem::create_directory(dir / "sub");
-    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
-    for (const char* name : {"sub", "fifo"}) {
-        try {
-            ReadFilePrefix(dir / name, 9);
-            FAIL() << name;
-        } catch (const FileError& e) {
-            EXPECT_EQ(e.code(), kFileAccessDenied) << name;
-        }
-    }
-}
-
-// Read-only files open for reading; unreadable ones report access denied.
-// Run as an ordinary user, for whom permissions count.
-TEST(ReadFilePrefixTest, ReadOnlyFilesReadAndUnreadableOnesAreRefused) {
-    TempFolder dir;
-    ::chmod(dir.path().c_str(), 0755);
-    WriteBytes(dir / "ro", {1, 2, 3});
-    ::chmod((dir / "ro").c_str(), 0444);
-    WriteBytes(dir / "closed", {1, 2, 3});
-    ::chmod((dir / "closed").c_str(), 0);
-    const int rc = RunInChild([&] {
-        if (!test::BecomeOrdinaryUser()) {
-            return 10;
-        }
-        if (ReadFilePrefix(dir / "ro", 9) != std::vector<std::uint8_t>{1, 2, 3}) {
-            return 11;
-        }
-        try {
-            ReadFilePrefix(dir / "closed", 9);
-        } catch (const FileError& e) {
-            return e.code();
-        }
-        return 12;
-    });
-    EXPECT_EQ(rc, kFileAccessDenied);
+    EXPECT_EQ(ErrorCodeOf([&] { ReadFilePrefix(dir / "none", 9); }), kFileNotFound);
+    EXPECT_EQ(ErrorCodeOf([&] { ReadFilePrefix(dir / "no-folder/none", 9); }), kInvalidFileName);
+    ASSERT_TRUE(MakeFolder(dir / "sub"));
+    EXPECT_THROW(ReadFilePrefix(dir / "sub", 9), NotAFileError);
+    EXPECT_EQ(ErrorCodeOf([&] { ReadFilePrefix(dir / "sub", 9); }), kFileAccessDenied);
 }
 
 TEST(WriteFileAtomicallyTest, ReplacesTheFileAndLeavesNothingElse) {
@@ -123,22 +55,9 @@ TEST(WriteFileAtomicallyTest, ReplacesTheFileAndLeavesNothingElse) {
     WriteFileAtomically(path, std::vector<std::uint8_t>{1, 2, 3, 4});
     EXPECT_EQ(ReadBytes(path), (std::vector<std::uint8_t>{1, 2, 3, 4}));
     WriteBytes(path, std::vector<std::uint8_t>(100, 9));
-    ::chmod(path.c_str(), 0640);
     WriteFileAtomically(path, std::vector<std::uint8_t>{5});
     EXPECT_EQ(ReadBytes(path), (std::vector<std::uint8_t>{5}));
     EXPECT_EQ(FolderEntries(dir.path()), (std::vector<std::string>{"quorbals.set"}));
-    struct stat st {};
-    ASSERT_EQ(::stat(path.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0640u) << "the player's permissions are kept";
-}
-
-TEST(WriteFileAtomicallyTest, WritesThroughASymbolicLink) {
-    TempFolder dir;
-    WriteBytes(dir / "real.kvx", {1});
-    std::filesystem::create_symlink(dir / "real.kvx", dir / "link.kvx");
-    WriteFileAtomically(dir / "link.kvx", std::vector<std::uint8_t>{2, 2});
-    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.kvx"));
-    EXPECT_EQ(ReadBytes(dir / "real.kvx"), (std::vector<std::uint8_t>{2, 2}));
 }
 
 TEST(WriteFileAtomicallyTest, AMissingFolderIsAnInvalidFileName) {
@@ -153,64 +72,78 @@ TEST(WriteFileAtomicallyTest, AMissingFolderIsAnInvalidFileName) {
     EXPECT_TRUE(FolderEntries(dir.path()).empty());
 }
 
-// A file-size limit stops the write part-way: "Disk full", the old file
-// whole, no temporary file left behind.
-TEST(WriteFileAtomicallyTest, AWriteThatFailsPartWayKeepsTheOldFile) {
+// A folder where a file should go stays a folder with its content.
+TEST(WriteFileAtomicallyTest, AFolderAsTargetIsRefused) {
     TempFolder dir;
-    const std::string path = dir / "quorbals.scr";
-    const std::vector<std::uint8_t> old(280, 'A');
-    WriteBytes(path, old);
-    for (const rlim_t limit : {rlim_t{100}, rlim_t{0}}) {
-        const int rc = RunInChild([&] {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit lim{limit, limit};
-            if (::setrlimit(RLIMIT_FSIZE, &lim) != 0) {
-                return 10;
-            }
-            try {
-                WriteFileAtomically(path, std::vector<std::uint8_t>(1000, 'B'));
-            } catch (const FileError& e) {
-                return e.code();
-            }
-            return 0;
-        });
-        EXPECT_EQ(rc, kDiskFull) << limit;
-        EXPECT_EQ(ReadBytes(path), old);
-        EXPECT_EQ(FolderEntries(dir.path()), (std::vector<std::string>{"quorbals.scr"}));
-    }
+    ASSERT_TRUE(MakeFolder(dir / "game.kvx"));
+    WriteBytes(dir / "game.kvx/inside", {1});
+    EXPECT_THROW(WriteFileAtomically(dir / "game.kvx", std::vector<std::uint8_t>{1}),
+                 NotAFileError);
+    EXPECT_TRUE(FolderExists(dir / "game.kvx"));
+    EXPECT_EQ(ReadBytes(dir / "game.kvx/inside"), std::vector<std::uint8_t>{1});
+    EXPECT_EQ(FolderEntries(dir.path()), (std::vector<std::string>{"game.kvx"}));
 }
 
-// Writing where the player may not: into a read-only folder, or over a
-// read-only file (which stays as it was although its folder is writable).
-TEST(WriteFileAtomicallyTest, ReadOnlyFilesAndFoldersAreNotWritten) {
+// A write cut off by a kill leaves its temporary file; the next write into
+// that folder removes it, and nothing that is not the game's own.
+TEST(WriteFileAtomicallyTest, LeftoversOfCutOffWritesGoAtTheNextWrite) {
     TempFolder dir;
-    ::chmod(dir.path().c_str(), 0755);
-    std::filesystem::create_directory(dir / "locked");
-    ::chmod((dir / "locked").c_str(), 0555);
-    std::filesystem::create_directory(dir / "open");
-    ::chmod((dir / "open").c_str(), 0777);
-    WriteBytes(dir / "open/game.kvx", {1, 2, 3});
-    ::chmod((dir / "open/game.kvx").c_str(), 0444);
-    const int rc = RunInChild([&] {
-        if (!test::BecomeOrdinaryUser()) {
-            return 10;
-        }
-        int codes = 0;
-        try {
-            WriteFileAtomically(dir / "locked/quorbals.set", std::vector<std::uint8_t>{1});
-        } catch (const FileError& e) {
-            codes += e.code() == kFileAccessDenied ? 1 : 0;
-        }
-        try {
-            WriteFileAtomically(dir / "open/game.kvx", std::vector<std::uint8_t>{9});
-        } catch (const FileError& e) {
-            codes += e.code() == kFileAccessDenied ? 1 : 0;
-        }
-        return codes;
-    });
-    EXPECT_EQ(rc, 2);
-    EXPECT_EQ(ReadBytes(dir / "open/game.kvx"), (std::vector<std::uint8_t>{1, 2, 3}));
-    EXPECT_EQ(FolderEntries(dir / "open"), (std::vector<std::string>{"game.kvx"}));
+    ASSERT_TRUE(MakeFolder(dir / "other"));
+    // No process ever has this id, on Linux or Windows.
+    const std::string leftover = TemporaryFileName(999999999, 3);
+    WriteBytes(dir / leftover, {1, 2});
+    WriteBytes(dir / "other" + kPathSeparator + leftover, {1, 2});
+    WriteBytes(dir / "notes.tmp", {3});
+    WriteBytes(dir / ".quorbals-unfinished-notes.tmp", {3});
+    WriteFileAtomically(dir / "quorbals.set", std::vector<std::uint8_t>{9});
+    EXPECT_EQ(FolderEntries(dir.path()),
+              (std::vector<std::string>{".quorbals-unfinished-notes.tmp", "notes.tmp", "other",
+                                        "quorbals.set"}));
+    EXPECT_EQ(FolderEntries(dir / "other"), std::vector<std::string>{leftover});
+}
+
+TEST(TemporaryFilesTest, OnlyTheGamesOwnNamesHaveAnOwner) {
+    EXPECT_EQ(TemporaryFileOwner(TemporaryFileName(4321, 7)), 4321u);
+    EXPECT_FALSE(TemporaryFileOwner("save1.kvx"));
+    EXPECT_FALSE(TemporaryFileOwner(".quorbals-unfinished--1.tmp"));
+    EXPECT_FALSE(TemporaryFileOwner(".quorbals-unfinished-12-x.tmp"));
+    EXPECT_FALSE(TemporaryFileOwner(".quorbals-unfinished-12-3.tmp.kvx"));
+}
+
+// Names outside any single-byte code page: the data folder, the settings
+// and a saved game under a Cyrillic folder name.
+TEST(FileLayerTest, FolderNamesWithCyrillicLettersWork) {
+    TempFolder dir;
+    const std::string appData = dir / "Сохранения";
+    ASSERT_TRUE(MakeFolder(appData));
+    const DataPaths paths = MakeDataPaths(dir / "exe", appData);
+    EXPECT_TRUE(FolderExists(paths.dataDir));
+    WriteFileAtomically(paths.settingsFile, std::vector<std::uint8_t>{1, 2, 3});
+    EXPECT_TRUE(FileExists(paths.settingsFile));
+    EXPECT_EQ(ReadFilePrefix(paths.settingsFile, 9), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_TRUE(std::filesystem::exists(FsPath(appData) / "Quorbals" / "quorbals.set"));
+
+    GameState game;
+    game.desk.fill(kNoBall);
+    for (int i = 0; i < kCellCount; ++i) {
+        game.freeCellList[i] = {i % kDeskSide, i / kDeskSide, 1, {0, 0, 0}};
+    }
+    game.freeCount = kCellCount;
+    SaveGame(appData + kPathSeparator + "Игра.kvx", game);
+    GameState loaded;
+    EXPECT_EQ(LoadGame(appData + kPathSeparator + "Игра.kvx", loaded).outcome,
+              GameLoadOutcome::kLoaded);
+    EXPECT_TRUE(RemoveFile(appData + kPathSeparator + "Игра.kvx"));
+}
+
+TEST(FileErrorTest, TheReportEndsTextsWithAFullStop) {
+    EXPECT_EQ(ErrorReportText("Disk full"), "Disk full.");
+    EXPECT_EQ(ErrorReportText("I/O error 5"), "I/O error 5.");
+    EXPECT_EQ(ErrorReportText("Too late!"), "Too late!");
+    EXPECT_EQ(ErrorReportText("Done."), "Done.");
+    EXPECT_EQ(ErrorReportText(""), "");
+    EXPECT_EQ(OtherIoError(21), FileError(21, "I/O error 21"));
+    EXPECT_EQ(ReadBeyondEndOfFileError(), FileError(100, "Read beyond end of file"));
 }
 
 }  // namespace

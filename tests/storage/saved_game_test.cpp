@@ -1,5 +1,3 @@
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <functional>
 
@@ -98,7 +96,7 @@ TEST(SavedGameTest, LongerAndReadOnlyFilesLoad) {
     auto bytes = Encoded(SampleGame());
     bytes.resize(1400, 0xEE);
     WriteBytes(dir / "long.kvx", bytes);
-    ::chmod((dir / "long.kvx").c_str(), 0444);
+    test::MakeReadOnly(dir / "long.kvx");
     GameState loaded;
     EXPECT_EQ(LoadGame(dir / "long.kvx", loaded).outcome, GameLoadOutcome::kLoaded);
     ExpectSameRecords(loaded, SampleGame());

@@ -1,5 +1,3 @@
-#include <sys/stat.h>
-
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -109,7 +107,7 @@ TEST_F(ScoreFileTest, ReadOnlyScoreFileLoadsAndNoFileLeavesTheTableEmpty) {
     LoadHighScores(paths, t);
     EXPECT_EQ(t.count, 0);
     WriteBytes(paths.scoreFile, FileOf(3));
-    ::chmod(paths.scoreFile.c_str(), 0444);
+    test::MakeReadOnly(paths.scoreFile);
     LoadHighScores(paths, t);
     EXPECT_EQ(t.count, 3);
 }

@@ -1,5 +1,3 @@
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
 
 #include "storage/window_settings.h"
@@ -74,7 +72,7 @@ TEST(WindowSettingsTest, MissingAndReadOnlyFiles) {
     EXPECT_FALSE(none.havePosition || none.haveSound || none.error);
 
     WriteBytes(dir / "quorbals.set", {1, 0, 0, 0, 2, 0, 0, 0, 0});
-    ::chmod((dir / "quorbals.set").c_str(), 0444);
+    test::MakeReadOnly(dir / "quorbals.set");
     const SettingsLoad load = LoadWindowSettings(dir / "quorbals.set");
     EXPECT_FALSE(load.error);
     EXPECT_TRUE(load.haveSound);

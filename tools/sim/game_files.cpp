@@ -7,13 +7,6 @@
 
 namespace quorbals::sim {
 
-std::string ShownErrorText(const std::string& text) {
-    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') {
-        return text + '.';
-    }
-    return text;
-}
-
 bool LoadSavedGame(const std::string& path, GameState& state, std::ostream& err) {
     try {
         const GameLoadResult result = LoadGame(path, state);
@@ -23,9 +16,9 @@ bool LoadSavedGame(const std::string& path, GameState& state, std::ostream& err)
         // The game shows this in its own box, as it stands.
         err << result.message << "\n";
     } catch (const FileError& e) {
-        err << ShownErrorText(e.text()) << "\n";
+        err << ErrorReportText(e.text()) << "\n";
     } catch (const std::exception& e) {
-        err << ShownErrorText(e.what()) << "\n";
+        err << ErrorReportText(e.what()) << "\n";
     }
     return false;
 }
@@ -35,9 +28,9 @@ bool SaveSavedGame(const std::string& path, const GameState& state, std::ostream
         SaveGame(path, state);
         return true;
     } catch (const FileError& e) {
-        err << ShownErrorText(e.text()) << "\n";
+        err << ErrorReportText(e.text()) << "\n";
     } catch (const std::exception& e) {
-        err << ShownErrorText(e.what()) << "\n";
+        err << ErrorReportText(e.what()) << "\n";
     }
     return false;
 }

@@ -9,10 +9,6 @@
 
 namespace quorbals::sim {
 
-// A file error's text as the game's error report shows it: a full stop is
-// appended when the last character's code lies above that of '.'.
-std::string ShownErrorText(const std::string& text);
-
 // Replaces the five records of `state` from the saved game at `path` and
 // clears the selection, exactly as the game's Load. On a refused or failed
 // file writes the game's message on a line of its own to `err`, leaves

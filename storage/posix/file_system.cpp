@@ -1,6 +1,10 @@
-#include "storage/posix_file.h"
+// The file layer on POSIX systems: plain system calls, so that every
+// failure keeps its errno.
+#include "storage/file_system.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +14,8 @@
 #include <memory>
 
 #include "storage/file_error.h"
+#include "storage/posix/errno_file_error.h"
+#include "storage/temporary_files.h"
 
 namespace quorbals {
 
@@ -56,10 +62,10 @@ std::string WriteTarget(const std::string& path) {
 // (0666 less the umask). The name does not depend on the target's, so a
 // long target name cannot make it too long.
 int CreateTemporary(const std::string& folder, std::string& tempPath) {
-    static unsigned counter = 0;
+    static unsigned long serial = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = folder + "/.quorbals-" + std::to_string(::getpid()) + "-" +
-                   std::to_string(counter++) + ".tmp";
+        tempPath =
+            JoinPath(folder, TemporaryFileName(static_cast<unsigned long>(::getpid()), serial++));
         const int fd =
             ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
         if (fd >= 0 || errno != EEXIST) {
@@ -89,18 +95,31 @@ void WriteAll(int fd, std::span<const std::uint8_t> bytes, const std::string& ta
     }
 }
 
-}  // namespace
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) {
-        return ".";
+// Removes the temporary files of writes that were cut off (their process
+// is gone; one of this process's own can only be left from a failed
+// removal). Whatever fails here loses nothing.
+void RemoveLeftoverTemporaries(const std::string& folder) {
+    struct CloseDir {
+        void operator()(DIR* d) const { ::closedir(d); }
+    };
+    const std::unique_ptr<DIR, CloseDir> dir(::opendir(folder.c_str()));
+    if (!dir) {
+        return;
     }
-    if (slash == 0) {
-        return "/";
+    const auto self = static_cast<unsigned long>(::getpid());
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const auto owner = TemporaryFileOwner(entry->d_name);
+        if (!owner || *owner > static_cast<unsigned long>(INT_MAX)) {
+            continue;
+        }
+        const bool gone = ::kill(static_cast<pid_t>(*owner), 0) != 0 && errno == ESRCH;
+        if (*owner == self || gone) {
+            ::unlink(JoinPath(folder, entry->d_name).c_str());
+        }
     }
-    return path.substr(0, slash);
 }
+
+}  // namespace
 
 bool FileExists(const std::string& path) {
     struct stat st {};
@@ -121,14 +140,20 @@ std::vector<std::uint8_t> ReadFilePrefix(const std::string& path, std::size_t ma
     // game; it is refused below like any file that is not a regular one.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (fd.get() < 0) {
-        throw FileErrorFromErrno(errno, path);
+        const int err = errno;
+        // A socket cannot be opened at all; it is still no file.
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+            throw NotAFileError();
+        }
+        throw FileErrorFromErrno(err, path);
     }
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0) {
         throw FileErrorFromErrno(errno, path);
     }
     if (!S_ISREG(st.st_mode)) {
-        throw AccessDeniedError();
+        throw NotAFileError();
     }
     std::vector<std::uint8_t> bytes(maxBytes);
     std::size_t done = 0;
@@ -155,6 +180,11 @@ void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
 
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
+    // The rename would put a plain file in the place of a folder, a pipe,
+    // a device or a socket.
+    if (replacing && !S_ISREG(old.st_mode)) {
+        throw NotAFileError();
+    }
     if (replacing && ::access(target.c_str(), W_OK) != 0) {
         throw FileErrorFromErrno(errno, target);
     }
@@ -165,7 +195,7 @@ void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
         throw FileErrorFromErrno(errno, target);
     }
     try {
-        if (replacing && S_ISREG(old.st_mode)) {
+        if (replacing) {
             // The new file keeps the permissions the player gave the old one.
             ::fchmod(fd.get(), old.st_mode & 07777);
         }
@@ -188,6 +218,7 @@ void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     if (dir.get() >= 0) {
         ::fsync(dir.get());
     }
+    RemoveLeftoverTemporaries(folder);
 }
 
 bool RemoveFile(const std::string& path) {
