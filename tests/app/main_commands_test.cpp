@@ -8,6 +8,7 @@
 #include <filesystem>
 #ifdef _WIN32
 #include <windows.h>
+#undef PlaySound  // the rules' sound cue, not the system call
 #endif
 
 #include "app/game_file_commands.h"
@@ -139,7 +140,7 @@ TEST_F(MainCommandsTest, SaveAndLoadOfferTheRememberedNamesAndKeepTheTimers) {
     EXPECT_EQ(fe.offered[0], "|save1.kvx");
     EXPECT_EQ(fe.offered[1], "|save1.kvx");
     EXPECT_EQ(fe.offered[2], start.folder + "|game.kvx");
-    EXPECT_EQ(start.folder, dir.path() + "/");
+    EXPECT_EQ(start.folder, dir.path() + kPathSeparator);
 }
 
 TEST_F(MainCommandsTest, RefusedAndFailedLoadsChangeNothing) {
