@@ -15,6 +15,7 @@
 
 #include "app/high_score_commands.h"
 #include "app/qt/centring.h"
+#include "platform/qt/window_decorations.h"
 #include "storage/cp1251.h"
 
 namespace quorbals {
@@ -226,6 +227,8 @@ void TF_Hiscores::showEvent(QShowEvent* event) {
     if (event->spontaneous()) {
         return;
     }
+    // A fixed dialog frame without any border icons.
+    RequestFrame(*this, {});
     // Centred on the primary screen, whatever window owns the dialog.
     CentreOnScreen();
     FormActivate();
