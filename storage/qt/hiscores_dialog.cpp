@@ -15,6 +15,7 @@
 
 #include "app/high_score_commands.h"
 #include "app/qt/centring.h"
+#include "assets/resources.h"
 #include "platform/qt/window_decorations.h"
 #include "storage/cp1251.h"
 
@@ -134,10 +135,10 @@ TF_Hiscores::TF_Hiscores(const ScoreTable& table, QWidget* parent)
     SG_Scores->setPalette(gridPalette);
     SG_Scores->setEnabled(false);
 
-    Image1 = MakeOrnament(P_Form, ":/ornaments/corner-tl.png", 0, 0);
-    Image2 = MakeOrnament(P_Form, ":/ornaments/corner-bl.png", 0, 305);
-    Image3 = MakeOrnament(P_Form, ":/ornaments/corner-tr.png", 267, 0);
-    Image4 = MakeOrnament(P_Form, ":/ornaments/corner-br.png", 267, 305);
+    Image1 = MakeOrnament(P_Form, kCornerTopLeftResource, 0, 0);
+    Image2 = MakeOrnament(P_Form, kCornerBottomLeftResource, 0, 305);
+    Image3 = MakeOrnament(P_Form, kCornerTopRightResource, 267, 0);
+    Image4 = MakeOrnament(P_Form, kCornerBottomRightResource, 267, 305);
 
     BB_OK = new QPushButton(CheckMarkIcon(), QStringLiteral("OK"), P_Form);
     BB_OK->setGeometry(91, 282, 100, 28);
