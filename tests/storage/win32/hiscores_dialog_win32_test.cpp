@@ -40,6 +40,17 @@ void Cancel(UINT_PTR id) {
     PendingSteps().erase(id);
 }
 
+// Runs `step` once the dialog is up and active, or after 3 seconds.
+void WhenActive(HWND dialog, std::function<void()> step, int triesLeft = 60) {
+    After(50, [=] {
+        if (triesLeft > 0 && (::GetActiveWindow() != dialog || !::IsWindowVisible(dialog))) {
+            WhenActive(dialog, step, triesLeft - 1);
+        } else {
+            step();
+        }
+    });
+}
+
 void PostKey(HWND hwnd, WPARAM key) {
     ::PostMessageW(hwnd, WM_KEYDOWN, key, 1);
 }
@@ -153,7 +164,7 @@ TEST_F(HiscoresWin32Test, FirstShowingFillsTheGridAndTypedCyrillicNameComesBack)
     const BoxPosition box = NameBoxPosition(1);
     owned.ShowNameBox(box.left, box.top, "Новый игрок");
     EXPECT_FALSE(owned.GridFilled);
-    After(50, [&] {
+    WhenActive(owned.Handle(), [&] {
         EXPECT_TRUE(owned.GridFilled);
         EXPECT_EQ(owned.CellText(0, 0), "\u2116");
         EXPECT_EQ(owned.CellText(0, 2), "Scores");
@@ -183,11 +194,13 @@ TEST_F(HiscoresWin32Test, FirstShowingFillsTheGridAndTypedCyrillicNameComesBack)
 
 TEST_F(HiscoresWin32Test, EscapeClosesFromTheButtonOnlyAndKeepsTheName) {
     dialog.ShowNameBox(57, 41, "Ann");
-    After(50, [&] {
+    WhenActive(dialog.Handle(), [&] {
+        EXPECT_EQ(::GetFocus(), dialog.E_EditName);
         PostKey(dialog.E_EditName, VK_ESCAPE);
         After(50, [&] {
             EXPECT_TRUE(::IsWindowVisible(dialog.Handle())) << "Escape in the name box";
             ::SetFocus(dialog.BB_OK);
+            EXPECT_EQ(::GetFocus(), dialog.BB_OK);
             PostKey(dialog.BB_OK, VK_ESCAPE);
         });
     });
@@ -199,7 +212,7 @@ TEST_F(HiscoresWin32Test, EscapeClosesFromTheButtonOnlyAndKeepsTheName) {
     // Without the name box the OK button has the focus; a close request
     // from the frame ends the dialog too.
     dialog.HideNameBox();
-    After(50, [&] {
+    WhenActive(dialog.Handle(), [&] {
         EXPECT_EQ(::GetFocus(), dialog.BB_OK);
         ::PostMessageW(dialog.Handle(), WM_CLOSE, 0, 0);
     });
