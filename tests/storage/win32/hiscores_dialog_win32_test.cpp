@@ -69,28 +69,17 @@ bool SameRect(const RECT& r, int x, int y, int w, int h) {
 // A picture drawn by one of the dialog's paint functions, read back.
 class Canvas {
 public:
-    Canvas(int width, int height) : width_(width) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        dc_ = ::CreateCompatibleDC(nullptr);
-        bitmap_ = ::CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
-        old_ = ::SelectObject(dc_, bitmap_);
-    }
+    Canvas(int width, int height)
+        : dc_(::CreateCompatibleDC(nullptr)),
+          bitmap_(::CreateBitmap(width, height, 1, 32, nullptr)),
+          old_(::SelectObject(dc_, bitmap_)) {}
     ~Canvas() {
         ::SelectObject(dc_, old_);
         ::DeleteObject(bitmap_);
         ::DeleteDC(dc_);
     }
     HDC dc() const { return dc_; }
-    COLORREF At(int x, int y) const {
-        ::GdiFlush();
-        const auto p = static_cast<const unsigned char*>(bits_) + (y * width_ + x) * 4;
-        return RGB(p[2], p[1], p[0]);
-    }
+    COLORREF At(int x, int y) const { return ::GetPixel(dc_, x, y); }
     bool Reddish(int x, int y) const {
         const COLORREF c = At(x, y);
         return GetRValue(c) > GetGValue(c) + 50 && GetRValue(c) > GetBValue(c) + 50;
@@ -107,16 +96,20 @@ public:
     }
 
 private:
-    int width_;
     HDC dc_;
     HBITMAP bitmap_;
     HGDIOBJ old_;
-    void* bits_ = nullptr;
 };
 
 class HiscoresWin32Test : public ::testing::Test {
 protected:
     HiscoresWin32Test() : dialog(nullptr, nullptr, table) {}
+    // Steps of a dialog that closed too early must not outlive the test.
+    ~HiscoresWin32Test() override {
+        while (!PendingSteps().empty()) {
+            Cancel(PendingSteps().begin()->first);
+        }
+    }
     ScoreTable table;
     TF_Hiscores dialog;
 };
@@ -194,11 +187,12 @@ TEST_F(HiscoresWin32Test, FirstShowingFillsTheGridAndTypedCyrillicNameComesBack)
 
 TEST_F(HiscoresWin32Test, EscapeClosesFromTheButtonOnlyAndKeepsTheName) {
     dialog.ShowNameBox(57, 41, "Ann");
+    bool openAfterEscapeInBox = false;
     WhenActive(dialog.Handle(), [&] {
         EXPECT_EQ(::GetFocus(), dialog.E_EditName);
         PostKey(dialog.E_EditName, VK_ESCAPE);
-        After(50, [&] {
-            EXPECT_TRUE(::IsWindowVisible(dialog.Handle())) << "Escape in the name box";
+        After(100, [&] {
+            openAfterEscapeInBox = ::IsWindowVisible(dialog.Handle());
             ::SetFocus(dialog.BB_OK);
             EXPECT_EQ(::GetFocus(), dialog.BB_OK);
             PostKey(dialog.BB_OK, VK_ESCAPE);
@@ -207,6 +201,7 @@ TEST_F(HiscoresWin32Test, EscapeClosesFromTheButtonOnlyAndKeepsTheName) {
     UINT_PTR watchdog = After(5000, [&] { dialog.BB_OKClick(); });
     EXPECT_EQ(dialog.RunModal(), "Ann");
     Cancel(watchdog);
+    EXPECT_TRUE(openAfterEscapeInBox);
     EXPECT_EQ(dialog.LastResult(), TF_Hiscores::ModalResult::Cancel);
 
     // Without the name box the OK button has the focus; a close request
