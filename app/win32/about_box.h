@@ -24,10 +24,17 @@ public:
     // The dialog: modal over `owner` until it ends. True when ended with OK.
     bool ShowModal(HWND owner);
 
+    // Makes the hidden box, sized and centred; ShowSplash and ShowModal
+    // make it when it is not there yet.
+    bool Create(HWND owner);
+
     // A click on the panel, the icon or a label.
     void B_OkClick();
     BorderStyle borderStyle() const { return borderStyle_; }
     HWND Handle() const { return hwnd_; }
+    // Whether the dialog has ended, and with OK.
+    bool Ended() const { return ended_; }
+    bool Result() const { return result_; }
 
     // Where things lie on P_Form, in client pixels.
     static constexpr int kFormSize = 273;
@@ -35,7 +42,6 @@ public:
     static constexpr RECT kIconImage{13, 13, 45, 45};  // Image1
 
 private:
-    bool Create(HWND owner);
     void FormActivate();
     void CentreOnScreen();
     void Paint();
