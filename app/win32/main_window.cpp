@@ -183,6 +183,14 @@ LRESULT TF_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             PostQuitMessage(0);
             return 0;
+        case WM_NCDESTROY:
+            // The window is gone: nothing may use its handle any more.
+            SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+            {
+                const HWND gone = hwnd_;
+                hwnd_ = nullptr;
+                return DefWindowProcW(gone, message, wParam, lParam);
+            }
         default:
             break;
     }
@@ -340,7 +348,9 @@ void TF_Main::StartTimer(AppTimer timer) {
 
 void TF_Main::StopTimer(AppTimer timer) {
     if (timerRunning_[TimerIndex(timer)]) {
-        KillTimer(hwnd_, TimerId(timer));
+        if (hwnd_) {
+            KillTimer(hwnd_, TimerId(timer));
+        }
         timerRunning_[TimerIndex(timer)] = false;
     }
 }
@@ -351,7 +361,9 @@ ScreenRect TF_Main::PrimaryScreen() const {
 
 ScreenRect TF_Main::OuterRect() const {
     RECT r{};
-    GetWindowRect(hwnd_, &r);
+    if (!hwnd_ || !GetWindowRect(hwnd_, &r)) {
+        return {};
+    }
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
@@ -378,7 +390,9 @@ void TF_Main::MoveWindow(int left, int top) {
 }
 
 void TF_Main::CloseMainWindow() {
-    PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+    if (hwnd_) {
+        PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+    }
 }
 
 bool TF_Main::SoundChecked() const {
