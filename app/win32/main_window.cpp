@@ -169,6 +169,9 @@ LRESULT TF_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KEYUP:
             FormKeyUp(wParam);
             return 0;
+        case WM_SYSKEYUP:  // F1 released with Alt held
+            FormKeyUp(wParam);
+            break;
         case WM_TIMER:
             TimerTick(wParam);
             return 0;
