@@ -1,7 +1,7 @@
 #include "app/win32/about_box.h"
 
 #include "app/program_texts.h"
-#include "app/win32/bevel_paint.h"
+#include "view/win32/bevel_paint.h"
 #include "app/win32/program_icon_art.h"
 #include "app/win32/text.h"
 

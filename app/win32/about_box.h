@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/win32/picture_bitmap.h"
-#include "app/win32/win32_headers.h"
+#include "view/win32/picture_bitmap.h"
+#include "platform/win32/win32_headers.h"
 
 namespace quorbals {
 

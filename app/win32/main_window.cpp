@@ -2,7 +2,7 @@
 
 #include "app/program_texts.h"
 #include "app/win32/about_box.h"
-#include "app/win32/bevel_paint.h"
+#include "view/win32/bevel_paint.h"
 #include "app/win32/file_dialogs.h"
 #include "app/win32/main_menu.h"
 #include "app/win32/message_box.h"

@@ -11,9 +11,9 @@
 #include "app/app_state.h"
 #include "app/front_end.h"
 #include "app/main_commands.h"
-#include "app/win32/desk_window.h"
-#include "app/win32/picture_bitmap.h"
-#include "app/win32/win32_headers.h"
+#include "view/win32/desk_window.h"
+#include "view/win32/picture_bitmap.h"
+#include "platform/win32/win32_headers.h"
 #include "view/preview_picture.h"
 #include "view/sprite_sheets.h"
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/win32/picture_bitmap.h"
-#include "app/win32/win32_headers.h"
+#include "view/win32/picture_bitmap.h"
+#include "platform/win32/win32_headers.h"
 #include "view/desk_picture.h"
 
 namespace quorbals {

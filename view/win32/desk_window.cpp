@@ -1,4 +1,4 @@
-#include "app/win32/desk_window.h"
+#include "view/win32/desk_window.h"
 
 #include <vector>
 
