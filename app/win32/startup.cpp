@@ -7,8 +7,8 @@
 #include "app/startup_sequence.h"
 #include "app/win32/about_box.h"
 #include "app/win32/main_window.h"
-#include "platform/win32/win32_headers.h"
 #include "platform/win32/help_library.h"
+#include "platform/win32/win32_headers.h"
 #include "storage/data_locations.h"
 #include "storage/win32/hiscores_dialog.h"
 
