@@ -9,7 +9,7 @@
 #include "storage/saved_game.h"
 #include "storage/win32/system_file_error.h"
 #include "storage/win32/wide_path.h"
-#include "tests/storage/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace quorbals {
 namespace {
