@@ -51,19 +51,6 @@ std::optional<std::pair<int, int>> QuietMove(const Board& b) {
     return best;
 }
 
-std::vector<QString> Windows(XSession& x, const QString& name) {
-    auto out = x.Run(QStringLiteral("xdotool"),
-                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                      QStringLiteral("--name"), QStringLiteral("^") + name + QStringLiteral("$")});
-    std::vector<QString> ids;
-    if (out) {
-        for (const QString& l : QString::fromLatin1(*out).split(u'\n', Qt::SkipEmptyParts)) {
-            ids.push_back(l.trimmed());
-        }
-    }
-    return ids;
-}
-
 TEST(WholeGame, PlayedToTheEndWithTheNameEnteredInTheTable) {
     RunningGame game;
     ASSERT_TRUE(game.Start()) << game.failure().toStdString();
@@ -86,7 +73,7 @@ TEST(WholeGame, PlayedToTheEndWithTheNameEnteredInTheTable) {
         Board last{};
         for (int i = 0; i < 60; ++i) {
             SleepMs(100);
-            if (Windows(game.x(), QStringLiteral("Quorbals")).size() > 1) {
+            if (game.x().Windows(QStringLiteral("Quorbals")).size() > 1) {
                 over = true;
                 break;
             }
@@ -97,7 +84,7 @@ TEST(WholeGame, PlayedToTheEndWithTheNameEnteredInTheTable) {
         }
     }
     ASSERT_TRUE(over) << "no game over after " << moves << " moves";
-    game.x().Screenshot().save(QStringLiteral(QUORBALS_BUILD_DIR "/tests/e2e-gameover.png"));
+    game.x().Screenshot().save(ShotPath(QStringLiteral("gameover")));
 
     // "Game over!" has the focus: OK it, then name the entry.
     game.x().Key(QStringLiteral("Return"));
@@ -105,7 +92,7 @@ TEST(WholeGame, PlayedToTheEndWithTheNameEnteredInTheTable) {
     SleepMs(500);
     game.x().Type(QStringLiteral("Tester"));
     SleepMs(200);
-    game.x().Screenshot().save(QStringLiteral(QUORBALS_BUILD_DIR "/tests/e2e-hiscores.png"));
+    game.x().Screenshot().save(ShotPath(QStringLiteral("hiscores")));
     game.x().Key(QStringLiteral("Return"));
 
     const QString scoreFile = game.dataDir() + QStringLiteral("/quorbals.scr");
