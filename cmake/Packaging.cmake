@@ -86,11 +86,16 @@ function(quorbals_plugin_depends out)
     set(${out} "${depends}" PARENT_SCOPE)
 endfunction()
 
+# Files the game opens by name at run time: the score label's font, Arial's
+# metric twin Liberation Sans.
+set(QUORBALS_RUNTIME_DEPENDS "fonts-liberation")
+
 quorbals_plugin_depends(QUORBALS_PLUGIN_DEPENDS)
 if(QUORBALS_PLUGIN_DEPENDS)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "${QUORBALS_PLUGIN_DEPENDS}")
     message(STATUS "Package depends on the Qt plugin packages: ${QUORBALS_PLUGIN_DEPENDS}")
+    string(APPEND QUORBALS_RUNTIME_DEPENDS ", ${QUORBALS_PLUGIN_DEPENDS}")
 endif()
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "${QUORBALS_RUNTIME_DEPENDS}")
 
 # Debian's own documents of the package, written into the staging folder only,
 # so that a plain `cmake --install` stays as it is. The changelog's date is the

@@ -1,5 +1,6 @@
 #include "game/invariants.h"
 
+#include "game/line_directions.h"
 #include "game/lines.h"
 
 namespace quorbals {
@@ -54,17 +55,16 @@ std::string CheckStateInvariants(const GameState& state) {
 }
 
 std::string CheckNoLineLeft(const GameState& state) {
-    constexpr int kDirs[4][2] = {{0, 1}, {1, 0}, {1, 1}, {-1, 1}};
     for (int y = 0; y < kDeskSide; ++y) {
         for (int x = 0; x < kDeskSide; ++x) {
             const BallColor color = state.desk[CellIndex(x, y)];
             if (color == kNoBall) {
                 continue;
             }
-            for (const auto& d : kDirs) {
+            for (const LineDirection d : kLineDirections) {
                 int run = 1;
-                while (OnDesk(x + run * d[0], y + run * d[1]) &&
-                       state.desk[CellIndex(x + run * d[0], y + run * d[1])] == color) {
+                while (OnDesk(x + run * d.dx, y + run * d.dy) &&
+                       state.desk[CellIndex(x + run * d.dx, y + run * d.dy)] == color) {
                     ++run;
                 }
                 if (run >= kMinLine) {

@@ -3,17 +3,11 @@
 #include <algorithm>
 #include <limits>
 
+#include "game/line_directions.h"
+
 namespace quorbals {
 
 namespace {
-
-struct LineDirection {
-    int dx;
-    int dy;
-};
-
-// Tried in this order at every start cell.
-constexpr LineDirection kLineDirections[] = {{0, 1}, {1, 0}, {1, 1}, {-1, 1}};
 
 // Cells from (x, y) to the Desk's edge in direction d, the start included;
 // 0 where five cells do not fit, so the direction is not tried there.

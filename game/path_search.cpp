@@ -21,20 +21,15 @@ bool Step(GameState& state, Cell& walker, int delta, bool horizontal) {
     if (delta == 0) {
         return false;
     }
-    const int along = horizontal ? walker.x : walker.y;
-    if ((delta > 0 && along >= kDeskSide - 1) || (delta < 0 && along <= 0)) {
-        return false;
-    }
-    const Cell next = horizontal ? Cell{walker.x + (delta > 0 ? 1 : -1), walker.y}
-                                 : Cell{walker.x, walker.y + (delta > 0 ? 1 : -1)};
-    if (!OnDesk(next)) {
+    const Direction forward = horizontal ? (delta > 0 ? kRight : kLeft) : (delta > 0 ? kDown : kUp);
+    Cell next;
+    if (!NeighbourCell(walker, forward, next)) {
         return false;
     }
     auto& grid = state.path.grid;
     if (grid[Index(next)] != kPathFree) {
         return false;
     }
-    const Direction forward = horizontal ? (delta > 0 ? kRight : kLeft) : (delta > 0 ? kDown : kUp);
     // The selected ball's cell stays blocked and never takes a code.
     if (!(walker == state.path.start)) {
         grid[Index(walker)] = (grid[Index(walker)] & ~0xF) + forward;
@@ -45,31 +40,6 @@ bool Step(GameState& state, Cell& walker, int delta, bool horizontal) {
 }
 
 }  // namespace
-
-bool NeighbourCell(Cell cell, std::int32_t d, Cell& out) {
-    Cell next = cell;
-    switch (d) {
-        case kLeft:
-            --next.x;
-            break;
-        case kUp:
-            --next.y;
-            break;
-        case kRight:
-            ++next.x;
-            break;
-        case kDown:
-            ++next.y;
-            break;
-        default:
-            return false;
-    }
-    if (!OnDesk(next)) {
-        return false;
-    }
-    out = next;
-    return true;
-}
 
 bool StepHorizontal(GameState& state, Cell& walker, int dx) {
     return Step(state, walker, dx, true);

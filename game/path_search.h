@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "game/effects.h"
+#include "game/neighbour_cell.h"
 #include "game/state.h"
 
 namespace quorbals {
@@ -31,10 +32,6 @@ constexpr Direction ForwardOf(std::int32_t code) {
 constexpr Direction Opposite(Direction d) {
     return static_cast<Direction>((d + 2) % 4);
 }
-
-// The neighbour of `cell` in direction d (0..3). False, leaving `out` alone,
-// for any other value of d and for a neighbour off the Desk.
-bool NeighbourCell(Cell cell, std::int32_t d, Cell& out);
 
 // Runs one search from state.path.start to target. Sets path.target,
 // rebuilds path.grid from the Desk and clears path.ready; on Found the grid

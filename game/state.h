@@ -32,6 +32,10 @@ struct Cell {
     friend constexpr bool operator==(const Cell&, const Cell&) = default;
 };
 
+// A selected ball cycles through this many glow frames (the columns of
+// its row in the ball sheet).
+constexpr int kGlowFrameCount = 4;
+
 struct Selection {
     std::int32_t x = 0;
     std::int32_t y = 0;

@@ -1,21 +1,41 @@
 #!/bin/sh
-# Installs every Debian package that building, running, testing, fuzzing and
-# packaging Quorbals needs. Safe to run again: only missing packages are
+# Installs the Debian packages that Quorbals needs, by set:
+#   tools/setup-debian.sh play   building and running the game, nothing more
+#   tools/setup-debian.sh test   everything: also the tests, benchmarks, fuzzing,
+#                                packaging and the Windows cross-build under Wine
+# The default is "test". Safe to run again: only missing packages are
 # fetched, and nothing is fetched when all are present.
 set -eu
 
-PACKAGES="
-build-essential cmake pkg-config git
-clang libclang-rt-14-dev clang-format
+set_name=${1:-test}
+
+PLAY_PACKAGES="
+build-essential cmake pkg-config
 qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev
-qt6-qpa-plugins qt6-l10n-tools
+qt6-qpa-plugins
 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-libgtest-dev libgmock-dev libbenchmark-dev
-libchm-dev fp-utils
-python3
-xvfb openbox xdotool x11-utils imagemagick fonts-liberation
-appstream desktop-file-utils dpkg-dev file strace
+libchm-dev
+fonts-liberation
 "
+
+TEST_PACKAGES="
+git clang libclang-rt-14-dev clang-format
+qt6-l10n-tools
+libgtest-dev libgmock-dev googletest libbenchmark-dev
+fp-utils python3
+xvfb openbox xdotool x11-utils xclip imagemagick
+appstream desktop-file-utils dpkg-dev file strace
+g++-mingw-w64-x86-64-posix wine64 nsis
+"
+
+case "$set_name" in
+    play) PACKAGES=$PLAY_PACKAGES ;;
+    test) PACKAGES="$PLAY_PACKAGES $TEST_PACKAGES" ;;
+    *)
+        echo "usage: setup-debian.sh [play|test]" >&2
+        exit 2
+        ;;
+esac
 
 missing=""
 for p in $PACKAGES; do

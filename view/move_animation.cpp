@@ -4,25 +4,6 @@
 
 namespace quorbals {
 
-namespace {
-
-Cell Neighbour(Cell cell, Direction d) {
-    switch (d) {
-        case kLeft:
-            return Cell{cell.x - 1, cell.y};
-        case kUp:
-            return Cell{cell.x, cell.y - 1};
-        case kRight:
-            return Cell{cell.x + 1, cell.y};
-        case kDown:
-            return Cell{cell.x, cell.y + 1};
-        default:
-            return cell;
-    }
-}
-
-}  // namespace
-
 void MoveTimerTick(GameState& state, Effects& effects) {
     MoveState& move = state.move;
     effects.DrawEmptyTile(move.from.x, move.from.y);
@@ -38,13 +19,9 @@ void MoveTimerTick(GameState& state, Effects& effects) {
     }
 
     move.from = move.to;
-    const Cell next =
-        Neighbour(move.to, ForwardOf(state.path.grid[CellIndex(move.to.x, move.to.y)]));
     // A step that would leave the Desk is not taken; input cannot rebuild
     // the route while a ball travels, so a sound route never asks for one.
-    if (OnDesk(next.x, next.y)) {
-        move.to = next;
-    }
+    NeighbourCell(move.to, ForwardOf(state.path.grid[CellIndex(move.to.x, move.to.y)]), move.to);
 }
 
 }  // namespace quorbals

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -17,6 +18,7 @@
 #include "platform/qt/help_library.h"
 #include "platform/qt/shell.h"
 #include "platform/qt/sound_cue.h"
+#include "platform/qt/window_decorations.h"
 #include "storage/cp1251.h"
 #include "storage/qt/game_file_dialogs.h"
 #include "view/qt/bevel_panel.h"
@@ -61,9 +63,13 @@ void TF_Main::BuildControls() {
     L_Scores->setGeometry(16, 9, 48, 16);
     L_Scores->setAlignment(Qt::AlignCenter);
     // "System" where such a font exists; Arial's metrics elsewhere.
+    // "System" where such a font exists, else Arial's metrics (Liberation
+    // Sans), whose character cell of 13 pixels holds a 12-pixel em: seven
+    // digits fit the label's 48 pixels.
     QFont scoreFont;
-    scoreFont.setFamilies({QStringLiteral("System"), QStringLiteral("Arial")});
-    scoreFont.setPixelSize(13);
+    const bool haveSystem = QFontDatabase::hasFamily(QStringLiteral("System"));
+    scoreFont.setFamilies({haveSystem ? QStringLiteral("System") : QStringLiteral("Arial")});
+    scoreFont.setPixelSize(haveSystem ? 13 : 12);
     scoreFont.setBold(true);
     L_Scores->setFont(scoreFont);
     QPalette scorePal = L_Scores->palette();
@@ -156,6 +162,8 @@ bool TF_Main::event(QEvent* e) {
 void TF_Main::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (!e->spontaneous()) {
+        // A fixed single border: system menu, minimise and close only.
+        RequestFrame(*this, {.systemMenu = true, .minimise = true, .close = true});
         FormShow();
     }
 }
@@ -215,7 +223,11 @@ void TF_Main::RepaintDesk() {
 }
 
 void TF_Main::SetScoreText(const std::string& text) {
-    L_Scores->setText(QString::fromStdString(text));
+    const QString shown = QString::fromStdString(text);
+    // Centred while it fits; a wider score keeps its leading digits.
+    const bool fits = L_Scores->fontMetrics().horizontalAdvance(shown) <= L_Scores->width();
+    L_Scores->setAlignment(fits ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    L_Scores->setText(shown);
 }
 
 QTimer& TF_Main::Timer(AppTimer timer) {

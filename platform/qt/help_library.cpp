@@ -7,6 +7,7 @@
 namespace quorbals {
 namespace {
 
+// The library stays loaded for the run: its entry is called until the end.
 void* g_handle = nullptr;
 HtmlHelpFunction g_entry = nullptr;
 
@@ -26,10 +27,6 @@ void LoadHelpLibrary(const std::string& libraryPath) {
     }
     g_handle = handle;
     g_entry = reinterpret_cast<HtmlHelpFunction>(dlsym(handle, kHtmlHelpEntryName));
-}
-
-void* HelpLibraryHandle() {
-    return g_handle;
 }
 
 HtmlHelpFunction HtmlHelpEntry() {

@@ -30,8 +30,7 @@ void LoadHelpLibrary();
 // A later call replaces what an earlier one stored.
 void LoadHelpLibrary(const std::string& libraryPath);
 
-// The stored library handle and entry; nullptr when loading failed.
-void* HelpLibraryHandle();
+// The stored entry; nullptr when loading failed.
 HtmlHelpFunction HtmlHelpEntry();
 // Tests may store an entry of their own (nullptr makes help silent).
 void SetHtmlHelpEntry(HtmlHelpFunction entry);

@@ -15,6 +15,8 @@
 
 #include "app/high_score_commands.h"
 #include "app/qt/centring.h"
+#include "assets/resources.h"
+#include "platform/qt/window_decorations.h"
 #include "storage/cp1251.h"
 
 namespace quorbals {
@@ -133,10 +135,10 @@ TF_Hiscores::TF_Hiscores(const ScoreTable& table, QWidget* parent)
     SG_Scores->setPalette(gridPalette);
     SG_Scores->setEnabled(false);
 
-    Image1 = MakeOrnament(P_Form, ":/ornaments/corner-tl.png", 0, 0);
-    Image2 = MakeOrnament(P_Form, ":/ornaments/corner-bl.png", 0, 305);
-    Image3 = MakeOrnament(P_Form, ":/ornaments/corner-tr.png", 267, 0);
-    Image4 = MakeOrnament(P_Form, ":/ornaments/corner-br.png", 267, 305);
+    Image1 = MakeOrnament(P_Form, kCornerTopLeftResource, 0, 0);
+    Image2 = MakeOrnament(P_Form, kCornerBottomLeftResource, 0, 305);
+    Image3 = MakeOrnament(P_Form, kCornerTopRightResource, 267, 0);
+    Image4 = MakeOrnament(P_Form, kCornerBottomRightResource, 267, 305);
 
     BB_OK = new QPushButton(CheckMarkIcon(), QStringLiteral("OK"), P_Form);
     BB_OK->setGeometry(91, 282, 100, 28);
@@ -226,6 +228,8 @@ void TF_Hiscores::showEvent(QShowEvent* event) {
     if (event->spontaneous()) {
         return;
     }
+    // A fixed dialog frame without any border icons.
+    RequestFrame(*this, {});
     // Centred on the primary screen, whatever window owns the dialog.
     CentreOnScreen();
     FormActivate();

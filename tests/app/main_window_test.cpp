@@ -92,6 +92,15 @@ TEST_F(MainWindowTest, FirstActivationDealsOnceAndStartsTheGlow) {
     EXPECT_EQ(window->state.randomState, randomState);
 }
 
+TEST_F(MainWindowTest, ScoresUpToSevenDigitsShowWholeAndLongerOnesKeepTheirStart) {
+    const QFontMetrics metrics = window->L_Scores->fontMetrics();
+    window->SetScoreText("9999999");
+    EXPECT_LE(metrics.horizontalAdvance(window->L_Scores->text()), 48);
+    EXPECT_EQ(window->L_Scores->alignment(), Qt::AlignCenter);
+    window->SetScoreText("2147483647");
+    EXPECT_EQ(window->L_Scores->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
+}
+
 TEST_F(MainWindowTest, NewGameFromEitherItemAbandonsAMoveOrAPendingTurn) {
     ShowAndActivate();
     for (QAction* item : {window->MI_GameNew, window->MI_Play}) {

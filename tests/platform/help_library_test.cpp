@@ -19,7 +19,6 @@ Function FakeProbe(const char* name) {
 
 TEST(HelpLibraryTest, CallsTheEntryWithCallerFileDisplayTopicAndMainTopic) {
     LoadHelpLibrary(FAKE_HELP_LIBRARY);
-    ASSERT_NE(HelpLibraryHandle(), nullptr);
     ASSERT_NE(HtmlHelpEntry(), nullptr);
     auto count = FakeProbe<int (*)()>("FakeHelpCallCount");
     ASSERT_NE(count, nullptr);
@@ -39,14 +38,12 @@ TEST(HelpLibraryTest, CallsTheEntryWithCallerFileDisplayTopicAndMainTopic) {
 TEST(HelpLibraryTest, MissingLibraryLeavesHelpSilent) {
     LoadHelpLibrary(FAKE_HELP_LIBRARY);
     LoadHelpLibrary("/nonexistent/folder/libquorbals-help.so");
-    EXPECT_EQ(HelpLibraryHandle(), nullptr);
     EXPECT_EQ(HtmlHelpEntry(), nullptr);
     ShowHelpContents(nullptr, "/tmp/quorbals.chm");  // must simply do nothing
 }
 
 TEST(HelpLibraryTest, LibraryWithoutTheEntryLeavesHelpSilent) {
     LoadHelpLibrary(NO_ENTRY_LIBRARY);
-    EXPECT_NE(HelpLibraryHandle(), nullptr);
     EXPECT_EQ(HtmlHelpEntry(), nullptr);
     ShowHelpContents(nullptr, "/tmp/quorbals.chm");
 }

@@ -128,6 +128,21 @@ TEST_F(HelpViewerTest, EverySecondRequestReusesTheOneWindowAtTheMainTopic) {
     EXPECT_TRUE(first->document()->toPlainText().contains(QStringLiteral("A game in brief")));
 }
 
+TEST_F(HelpViewerTest, OpensBesideTheMainWindowAndComesBackWhenMinimised) {
+    // The test screen is 800 wide: room on the left of the window only.
+    main_window_->move(650, 10);
+    QTextBrowser* viewer = ShowHelp();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_LT(viewer->frameGeometry().right(), main_window_->frameGeometry().left())
+        << "not over the Desk";
+
+    viewer->showMinimized();
+    ASSERT_TRUE(QTest::qWaitFor([viewer] { return viewer->isMinimized(); }, 1000));
+    ShowHelp();
+    EXPECT_FALSE(viewer->isMinimized());
+    EXPECT_TRUE(viewer->isVisible());
+}
+
 TEST_F(HelpViewerTest, GoesWithTheMainWindowAndNeverKeepsTheProgramRunning) {
     QTextBrowser* viewer = ShowHelp();
     ASSERT_NE(viewer, nullptr);

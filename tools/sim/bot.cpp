@@ -5,11 +5,11 @@
 #include <bit>
 #include <cstdint>
 
+#include "game/line_directions.h"
+
 namespace quorbals::sim {
 
 namespace {
-
-constexpr int kAxes[4][2] = {{0, 1}, {1, 0}, {1, 1}, {1, -1}};
 
 // Labels the regions of orthogonally connected free cells; -1 for balls.
 int LabelRegions(const GameState& state, std::array<int, kCellCount>& region) {
@@ -49,12 +49,12 @@ int LabelRegions(const GameState& state, std::array<int, kCellCount>& region) {
 int MoveGain(const GameState& state, Cell from, Cell to) {
     const BallColor color = state.desk[CellIndex(from.x, from.y)];
     int best = 0;
-    for (const auto& axis : kAxes) {
+    for (const LineDirection axis : kLineDirections) {
         int run = 1;
         for (const int sign : {1, -1}) {
             for (int k = 1;; ++k) {
-                const int x = to.x + sign * k * axis[0];
-                const int y = to.y + sign * k * axis[1];
+                const int x = to.x + sign * k * axis.dx;
+                const int y = to.y + sign * k * axis.dy;
                 if (!OnDesk(x, y) || (x == from.x && y == from.y) ||
                     state.desk[CellIndex(x, y)] != color) {
                     break;
@@ -91,12 +91,12 @@ std::optional<BotMove> ChooseMove(const GameState& state) {
         const int ty = t / kDeskSide;
         for (int side = 0; side < 8; ++side) {
             const int sign = side < 4 ? 1 : -1;
-            const int* axis = kAxes[side % 4];
+            const LineDirection axis = kLineDirections[side % 4];
             BallColor color = kNoBall;
             int run = 0;
             for (int k = 1;; ++k) {
-                const int x = tx + sign * k * axis[0];
-                const int y = ty + sign * k * axis[1];
+                const int x = tx + sign * k * axis.dx;
+                const int y = ty + sign * k * axis.dy;
                 if (!OnDesk(x, y)) {
                     break;
                 }
@@ -190,8 +190,8 @@ std::optional<BotMove> ChooseMove(const GameState& state) {
                     for (const int side : {a, a + 4}) {
                         int count = sideColor[t][side] == color ? sideRun[t][side] : 0;
                         const int sign = side < 4 ? 1 : -1;
-                        if (sign * kAxes[a][0] == ux && sign * kAxes[a][1] == uy &&
-                            count >= distance) {
+                        if (sign * kLineDirections[a].dx == ux &&
+                            sign * kLineDirections[a].dy == uy && count >= distance) {
                             count = distance - 1;
                         }
                         run += count;

@@ -1,5 +1,8 @@
 #include "platform/qt/help/help_viewer.h"
 
+#include <QScreen>
+#include <algorithm>
+
 #include <QDesktopServices>
 #include <QEvent>
 #include <QImage>
@@ -19,6 +22,52 @@ QString InnerPath(const QUrl& url) {
 }
 
 }  // namespace
+
+QRect BesideOwner(const QRect& owner, const QSize& size, const QRect& screen, int minWidth) {
+    const int rightRoom = screen.right() - owner.right();
+    const int leftRoom = owner.left() - screen.left();
+    int width = size.width();
+    int x = 0;
+    if (width <= rightRoom) {
+        x = owner.right() + 1;
+    } else if (width <= leftRoom) {
+        x = owner.left() - width;
+    } else if (std::max(rightRoom, leftRoom) >= minWidth) {
+        width = std::max(rightRoom, leftRoom);
+        x = rightRoom >= leftRoom ? owner.right() + 1 : screen.left();
+    } else {
+        x = std::max(screen.left(), screen.right() + 1 - width);
+    }
+    const int y = std::clamp(owner.top(), screen.top(),
+                             std::max(screen.top(), screen.bottom() + 1 - size.height()));
+    return {x, y, width, size.height()};
+}
+
+namespace {
+// Narrower than this the pages read badly: the viewer then overlaps.
+constexpr int kMinimumWidth = 360;
+}  // namespace
+
+void HelpViewer::Present() {
+    if (!placed_) {
+        placed_ = true;
+        if (QWidget* owner = parentWidget()) {
+            const QScreen* screen = owner->screen();
+            const QRect area = screen ? screen->availableGeometry() : owner->frameGeometry();
+            // The frame is unknown before the first showing; allow for one
+            // like the owner's.
+            const QSize frame = owner->frameGeometry().size() - owner->size();
+            const QRect outer = BesideOwner(owner->frameGeometry(), size() + frame, area,
+                                            kMinimumWidth + frame.width());
+            move(outer.topLeft());
+            resize(outer.size() - frame);
+        }
+    }
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
 
 HelpViewer::HelpViewer(QWidget* owner) : QTextBrowser(owner) {
     // A window of its own, owned by the caller so that it goes with it, and

@@ -35,8 +35,6 @@ extern "C" __attribute__((visibility("default"))) void* HtmlHelpA(void* caller,
     }
     quorbals::help::HelpViewer* viewer = g_viewer.data();
     viewer->ShowTopic(QByteArray(helpFile), QString::fromUtf8(topic));
-    viewer->show();
-    viewer->raise();
-    viewer->activateWindow();
+    viewer->Present();
     return viewer;
 }

@@ -1,0 +1,64 @@
+// TF_About: the About box. Without a border it is the start-up splash and
+// ignores clicks and keys; with the dialog border it is the modal About
+// dialog, ended by a click anywhere but the icon's frame, Enter or Escape.
+#pragma once
+
+#include <string>
+
+#include "app/win32/picture_bitmap.h"
+#include "app/win32/win32_headers.h"
+
+namespace quorbals {
+
+class TF_About {
+public:
+    enum class BorderStyle { None, Dialog };
+
+    explicit TF_About(BorderStyle style);
+    ~TF_About();
+    TF_About(const TF_About&) = delete;
+    TF_About& operator=(const TF_About&) = delete;
+
+    // The splash: shown centred on the screen and painted at once.
+    void ShowSplash();
+    // The dialog: modal over `owner` until it ends. True when ended with OK.
+    bool ShowModal(HWND owner);
+
+    // Makes the hidden box, sized and centred; ShowSplash and ShowModal
+    // make it when it is not there yet.
+    bool Create(HWND owner);
+
+    // A click on the panel, the icon or a label.
+    void B_OkClick();
+    BorderStyle borderStyle() const { return borderStyle_; }
+    HWND Handle() const { return hwnd_; }
+    // Whether the dialog has ended, and with OK.
+    bool Ended() const { return ended_; }
+    bool Result() const { return result_; }
+
+    // Where things lie on P_Form, in client pixels.
+    static constexpr int kFormSize = 273;
+    static constexpr RECT kIconFrame{8, 8, 51, 51};    // P_Icon
+    static constexpr RECT kIconImage{13, 13, 45, 45};  // Image1
+
+private:
+    void FormActivate();
+    void CentreOnScreen();
+    void Paint();
+    void End(bool ok);
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    BorderStyle borderStyle_;
+    HWND hwnd_ = nullptr;
+    HFONT baseFont_ = nullptr;
+    HFONT titleFont_ = nullptr;
+    HFONT lineFont_ = nullptr;
+    PictureBitmap icon_;
+    std::string version_;
+    std::string date_;
+    bool ended_ = false;
+    bool result_ = false;
+};
+
+}  // namespace quorbals

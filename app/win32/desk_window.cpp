@@ -1,0 +1,210 @@
+#include "app/win32/desk_window.h"
+
+#include <vector>
+
+namespace quorbals {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TQuorbalsDesk";
+constexpr UINT kFlushMessage = WM_APP + 1;
+
+void RegisterDeskClass(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXW wc{};
+    if (GetClassInfoExW(instance, kClassName, &wc)) {
+        return;
+    }
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    // No background: the picture covers the whole window.
+    wc.lpszClassName = kClassName;
+    RegisterClassExW(&wc);
+}
+
+// The rectangles of an update region; its bounding box when they cannot be read.
+std::vector<RECT> RegionRects(HRGN region, const RECT& bounds) {
+    const DWORD size = GetRegionData(region, 0, nullptr);
+    std::vector<RECT> rects;
+    if (size >= sizeof(RGNDATAHEADER)) {
+        std::vector<unsigned char> data(size);
+        auto* header = reinterpret_cast<RGNDATA*>(data.data());
+        if (GetRegionData(region, size, header) == size) {
+            const auto* first = reinterpret_cast<const RECT*>(header->Buffer);
+            rects.assign(first, first + header->rdh.nCount);
+        }
+    }
+    if (rects.empty()) {
+        rects.push_back(bounds);
+    }
+    return rects;
+}
+
+unsigned ButtonOf(UINT message, WPARAM wParam) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+            return 1;
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+            return 2;
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP:
+            return 4;
+        default:
+            return GET_XBUTTON_WPARAM(wParam) == XBUTTON1 ? 8u : 16u;
+    }
+}
+
+}  // namespace
+
+DeskWindow::DeskWindow(const SpriteSheets& sheets, const ViewTables& tables, Handlers handlers)
+    : desk_(sheets, tables),
+      bitmap_(desk_.Picture().width, desk_.Picture().height),
+      handlers_(std::move(handlers)) {
+    bitmap_.Load(desk_.Picture());
+}
+
+DeskWindow::~DeskWindow() {
+    if (hwnd_) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    }
+}
+
+bool DeskWindow::Create(HWND parent, int x, int y) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    RegisterDeskClass(instance, &DeskWindow::Procedure);
+    hwnd_ =
+        CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, x, y, desk_.Picture().width,
+                        desk_.Picture().height, parent, nullptr, instance, this);
+    return hwnd_ != nullptr;
+}
+
+void DeskWindow::ResetDesk() {
+    desk_.ResetDesk();
+    if (!flushQueued_ && hwnd_) {
+        flushQueued_ = PostMessageW(hwnd_, kFlushMessage, 0, 0) != 0;
+    }
+}
+
+void DeskWindow::Repaint() {
+    for (const PixelRect& r : desk_.Flush()) {
+        if (hwnd_) {
+            const RECT rect{r.x, r.y, r.x + r.width, r.y + r.height};
+            InvalidateRect(hwnd_, &rect, FALSE);
+        }
+    }
+}
+
+void DeskWindow::Paint() {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const bool haveRegion = GetUpdateRgn(hwnd_, region, FALSE) != ERROR;
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    const std::vector<RECT> rects =
+        haveRegion ? RegionRects(region, ps.rcPaint) : std::vector<RECT>{ps.rcPaint};
+    for (const RECT& rect : rects) {
+        const PixelRect r{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+        if (r.width <= 0 || r.height <= 0) {
+            continue;
+        }
+        bitmap_.Load(desk_.Picture(), r);
+        bitmap_.CopyTo(dc, r.x, r.y, r);
+        desk_.MarkShown(r);
+    }
+    EndPaint(hwnd_, &ps);
+    DeleteObject(region);
+}
+
+void DeskWindow::ButtonDown(unsigned button) {
+    // The release of a button pressed here comes back here, wherever the
+    // pointer is by then; presses themselves do nothing.
+    buttonsDown_ |= button;
+    SetCapture(hwnd_);
+}
+
+void DeskWindow::ButtonUp(unsigned button, LPARAM lParam) {
+    const bool pressedHere = (buttonsDown_ & button) != 0;
+    buttonsDown_ &= ~button;
+    if (buttonsDown_ == 0 && GetCapture() == hwnd_) {
+        ReleaseCapture();
+    }
+    if (pressedHere && handlers_.mouseUp) {
+        handlers_.mouseUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    }
+}
+
+LRESULT CALLBACK DeskWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<DeskWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self || self->hwnd_ != hwnd) {
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return self->Handle(message, wParam, lParam);
+}
+
+LRESULT DeskWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case kFlushMessage:
+            flushQueued_ = false;
+            Repaint();
+            return 0;
+        case WM_MOUSEMOVE:
+            if (!tracking_) {
+                TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd_, 0};
+                tracking_ = TrackMouseEvent(&track) != FALSE;
+            }
+            if (handlers_.mouseMove) {
+                handlers_.mouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            }
+            return 0;
+        case WM_MOUSELEAVE:
+            tracking_ = false;
+            if (handlers_.mouseLeave) {
+                handlers_.mouseLeave();
+            }
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_XBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK:
+            ButtonDown(ButtonOf(message == WM_LBUTTONDBLCLK   ? WM_LBUTTONDOWN
+                                : message == WM_RBUTTONDBLCLK ? WM_RBUTTONDOWN
+                                : message == WM_MBUTTONDBLCLK ? WM_MBUTTONDOWN
+                                                              : message,
+                                wParam));
+            return message == WM_XBUTTONDOWN ? TRUE : 0;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+        case WM_XBUTTONUP:
+            ButtonUp(ButtonOf(message, wParam), lParam);
+            return message == WM_XBUTTONUP ? TRUE : 0;
+        case WM_CAPTURECHANGED:
+            buttonsDown_ = 0;
+            return 0;
+        case WM_NCDESTROY:
+            SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+            {
+                const HWND gone = hwnd_;
+                hwnd_ = nullptr;
+                return DefWindowProcW(gone, message, wParam, lParam);
+            }
+        default:
+            return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+}
+
+}  // namespace quorbals

@@ -1,0 +1,19 @@
+// SD_SaveGame and OD_OpenGame: the system's save and open dialogs for
+// saved games, on paths in UTF-8.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/win32/win32_headers.h"
+
+namespace quorbals {
+
+// Offers `fileName` in `folder` (the current folder when empty). The chosen
+// full path, or nothing when cancelled.
+std::optional<std::string> AskGameSavePath(HWND owner, const std::string& folder,
+                                           const std::string& fileName);
+std::optional<std::string> AskGameLoadPath(HWND owner, const std::string& folder,
+                                           const std::string& fileName);
+
+}  // namespace quorbals

@@ -1,0 +1,444 @@
+#include "app/win32/main_window.h"
+
+#include "app/program_texts.h"
+#include "app/win32/about_box.h"
+#include "app/win32/bevel_paint.h"
+#include "app/win32/file_dialogs.h"
+#include "app/win32/main_menu.h"
+#include "app/win32/message_box.h"
+#include "app/win32/program_icon_art.h"
+#include "app/win32/text.h"
+#include "platform/win32/help_library.h"
+#include "platform/win32/shell.h"
+#include "platform/win32/sound_cue.h"
+#include "storage/cp1251.h"
+
+namespace quorbals {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TF_Main";
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = 0;
+
+UINT_PTR TimerId(AppTimer timer) {
+    return timer == AppTimer::Glow ? 1 : timer == AppTimer::Wait ? 2 : 3;
+}
+
+UINT TimerInterval(AppTimer timer) {
+    return timer == AppTimer::Glow   ? kGlowIntervalMs
+           : timer == AppTimer::Wait ? kWaitIntervalMs
+                                     : kMoveIntervalMs;
+}
+
+int TimerIndex(AppTimer timer) {
+    return static_cast<int>(TimerId(timer)) - 1;
+}
+
+PixelRect ToPixelRect(const RECT& r) {
+    return PixelRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+}  // namespace
+
+TF_Main::TF_Main() {
+    for (int i = 0; i < 3; ++i) {
+        next_[i] = std::make_unique<PreviewPicture>(sheets);
+        nextBitmap_[i] =
+            std::make_unique<PictureBitmap>(next_[i]->Picture().width, next_[i]->Picture().height);
+        nextBitmap_[i]->Load(next_[i]->Picture());
+    }
+    DeskWindow::Handlers handlers;
+    handlers.mouseMove = [this](std::int32_t x, std::int32_t y) { commands.I_DeskMouseMove(x, y); };
+    handlers.mouseUp = [this](std::int32_t x, std::int32_t y) { commands.I_DeskMouseUp(x, y); };
+    handlers.mouseLeave = [this] { commands.I_DeskMouseLeave(); };
+    desk_ = std::make_unique<DeskWindow>(sheets, app.tables, std::move(handlers));
+}
+
+TF_Main::~TF_Main() {
+    if (hwnd_) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+    if (accelerators_) {
+        DestroyAcceleratorTable(accelerators_);
+    }
+    for (HGDIOBJ object : {static_cast<HGDIOBJ>(scoreFont_)}) {
+        if (object) {
+            DeleteObject(object);
+        }
+    }
+    for (HICON icon : {bigIcon_, smallIcon_}) {
+        if (icon) {
+            DestroyIcon(icon);
+        }
+    }
+}
+
+bool TF_Main::Create() {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    // The icon of the program's resources when it has one, else the same
+    // picture drawn here.
+    HICON resourceIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    if (!resourceIcon) {
+        bigIcon_ = MakeProgramIcon(32);
+        smallIcon_ = MakeProgramIcon(16);
+    }
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &TF_Main::Procedure;
+    wc.hInstance = instance;
+    wc.hIcon = resourceIcon ? resourceIcon : bigIcon_;
+    wc.hIconSm = resourceIcon ? nullptr : smallIcon_;
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kClassName;
+    RegisterClassExW(&wc);
+
+    menu_ = BuildMainMenu();
+    accelerators_ = CreateMainAccelerators();
+    scoreFont_ =
+        CreateFontW(-13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"System");
+    hwnd_ = CreateWindowExW(kExStyle, kClassName, Wide(kProgramName).c_str(), kStyle, CW_USEDEFAULT,
+                            CW_USEDEFAULT, 300, 380, nullptr, menu_, instance, this);
+    if (!hwnd_) {
+        return false;
+    }
+    desk_->Create(hwnd_, kDeskPanel.left + kDeskInset, kDeskPanel.top + kDeskInset);
+    AddScoreHint();
+    return true;
+}
+
+void TF_Main::AddScoreHint() {
+    const std::string hint = DecodeCp1251(
+        std::string(reinterpret_cast<const char*>(kScoreHintCp1251), sizeof kScoreHintCp1251));
+    hintText_ = Wide(hint);
+    hint_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
+                            nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!hint_) {
+        return;
+    }
+    TTTOOLINFOW tool{};
+    // The size every version of the common controls accepts.
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = hwnd_;
+    tool.uId = 1;
+    tool.rect = kScores;
+    tool.lpszText = hintText_.data();
+    SendMessageW(hint_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// --- Window events ---------------------------------------------------------
+
+LRESULT CALLBACK TF_Main::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<TF_Main*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self || self->hwnd_ != hwnd) {
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return self->Handle(message, wParam, lParam);
+}
+
+LRESULT TF_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_SHOWWINDOW:
+            if (wParam && !playShown_) {
+                FormShow();
+            }
+            break;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE) {
+                FormActivate();
+            }
+            break;
+        case WM_COMMAND:
+            if (HIWORD(wParam) == 0 || HIWORD(wParam) == 1) {  // menu or accelerator
+                MenuCommand(LOWORD(wParam));
+                return 0;
+            }
+            break;
+        case WM_KEYUP:
+            FormKeyUp(wParam);
+            return 0;
+        case WM_SYSKEYUP:  // F1 released with Alt held
+            FormKeyUp(wParam);
+            break;
+        case WM_TIMER:
+            TimerTick(wParam);
+            return 0;
+        case WM_CLOSE:
+            FormClose();
+            // The window closes even when the settings could not be written.
+            DestroyWindow(hwnd_);
+            return 0;
+        case WM_DESTROY:
+            for (AppTimer timer : {AppTimer::Glow, AppTimer::Wait, AppTimer::Move}) {
+                StopTimer(timer);
+            }
+            PostQuitMessage(0);
+            return 0;
+        case WM_NCDESTROY:
+            // The window is gone: nothing may use its handle any more.
+            SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+            {
+                const HWND gone = hwnd_;
+                hwnd_ = nullptr;
+                return DefWindowProcW(gone, message, wParam, lParam);
+            }
+        default:
+            break;
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void TF_Main::FormShow() {
+    playShown_ = true;
+    ShowWindow(desk_->Handle(), SW_SHOWNA);
+    EnableMenuItem(menu_, kMenuBarPlay, MF_BYPOSITION | MF_ENABLED);
+    EnableMenuItem(menu_, kMenuBarGame, MF_BYPOSITION | MF_ENABLED);
+    DrawMenuBar(hwnd_);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void TF_Main::FormKeyUp(WPARAM key) {
+    // F1 with any modifiers, on its release.
+    if (key == VK_F1) {
+        commands.MI_HelpContClick();
+    }
+}
+
+void TF_Main::MenuCommand(UINT id) {
+    switch (id) {
+        case kCmdGameNew:
+        case kCmdPlay:
+            commands.MI_GameNewClick();
+            break;
+        case kCmdGameScores:
+            commands.MI_GameScoresClick();
+            break;
+        case kCmdGameClearScores:
+            commands.MI_GameClearScoresClick();
+            break;
+        case kCmdGameLoad:
+            commands.MI_GameLoadClick();
+            break;
+        case kCmdGameSave:
+            commands.MI_GameSaveClick();
+            break;
+        case kCmdOptionsSound:
+            commands.MI_OptionsSoundClick();
+            break;
+        case kCmdGameExit:
+            commands.MI_GameExitClick();
+            break;
+        case kCmdHelpCont:
+            commands.MI_HelpContClick();
+            break;
+        case kCmdHelpSiteHome:
+            commands.MI_HelpSiteHomeClick();
+            break;
+        case kCmdHelpGameHome:
+            commands.MI_HelpGameHomeClick();
+            break;
+        case kCmdHelpAbout:
+            commands.MI_HelpAboutClick();
+            break;
+        default:
+            break;
+    }
+}
+
+void TF_Main::TimerTick(UINT_PTR id) {
+    // A tick already queued when its timer stopped is dropped.
+    if (id < 1 || id > 3 || !timerRunning_[id - 1]) {
+        return;
+    }
+    if (id == TimerId(AppTimer::Glow)) {
+        commands.T_GlowTimerTimer();
+    } else if (id == TimerId(AppTimer::Wait)) {
+        commands.WaitTimerTimer();
+    } else {
+        commands.MoveTimerTimer();
+    }
+}
+
+void TF_Main::Paint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    if (playShown_) {
+        PaintPanelBevels(dc, ToPixelRect(kPanel), Bevel::Lowered);
+        // The Desk's panel overlaps the strip by one pixel and is drawn over it.
+        PaintPanelBevels(dc, ToPixelRect(kDeskPanel), Bevel::Raised);
+
+        HGDIOBJ previousFont = SelectObject(dc, scoreFont_);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(0, 0, 255));
+        const std::wstring score = Wide(scoreText_);
+        RECT scoreRect = kScores;
+        DrawTextW(dc, score.c_str(), static_cast<int>(score.size()), &scoreRect,
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+        SelectObject(dc, previousFont);
+
+        for (int i = 0; i < 3; ++i) {
+            const PixelPicture& picture = next_[i]->Picture();
+            nextBitmap_[i]->CopyTo(dc, kNextX[i], kNextY,
+                                   PixelRect{0, 0, picture.width, picture.height});
+        }
+    }
+    EndPaint(hwnd_, &ps);
+}
+
+// --- Front end --------------------------------------------------------------
+
+void TF_Main::DrawBallTile(int x, int y, int color, int frame) {
+    desk_->DrawBallTile(x, y, color, frame);
+}
+
+void TF_Main::DrawEmptyTile(int x, int y) {
+    desk_->DrawEmptyTile(x, y);
+}
+
+void TF_Main::DrawArrowSprite(int x, int y, int index) {
+    desk_->DrawArrowSprite(x, y, index);
+}
+
+void TF_Main::DrawPreviewTile(int slot, int color) {
+    if (slot < 0 || slot > 2 || !next_[slot]->DrawPreviewTile(color)) {
+        return;
+    }
+    nextBitmap_[slot]->Load(next_[slot]->Picture());
+    if (hwnd_) {
+        const RECT r{kNextX[slot], kNextY, kNextX[slot] + next_[slot]->Picture().width,
+                     kNextY + next_[slot]->Picture().height};
+        InvalidateRect(hwnd_, &r, FALSE);
+        UpdateWindow(hwnd_);
+    }
+}
+
+void TF_Main::ResetDesk() {
+    desk_->ResetDesk();
+}
+
+void TF_Main::RepaintDesk() {
+    desk_->Repaint();
+}
+
+void TF_Main::SetScoreText(const std::string& text) {
+    scoreText_ = text;
+    if (hwnd_) {
+        InvalidateRect(hwnd_, &kScores, TRUE);
+    }
+}
+
+bool TF_Main::TimerRunning(AppTimer timer) const {
+    return timerRunning_[TimerIndex(timer)];
+}
+
+void TF_Main::StartTimer(AppTimer timer) {
+    if (hwnd_ && SetTimer(hwnd_, TimerId(timer), TimerInterval(timer), nullptr)) {
+        timerRunning_[TimerIndex(timer)] = true;
+    }
+}
+
+void TF_Main::StopTimer(AppTimer timer) {
+    if (timerRunning_[TimerIndex(timer)]) {
+        if (hwnd_) {
+            KillTimer(hwnd_, TimerId(timer));
+        }
+        timerRunning_[TimerIndex(timer)] = false;
+    }
+}
+
+ScreenRect TF_Main::PrimaryScreen() const {
+    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+ScreenRect TF_Main::OuterRect() const {
+    RECT r{};
+    if (!hwnd_ || !GetWindowRect(hwnd_, &r)) {
+        return {};
+    }
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void TF_Main::SetClientSize(int width, int height) {
+    RECT outer{0, 0, width, height};
+    AdjustWindowRectEx(&outer, kStyle, TRUE, kExStyle);
+    SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A menu bar taller than one line is not in that estimate: measure and
+    // correct once.
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    if (client.right != width || client.bottom != height) {
+        RECT window{};
+        GetWindowRect(hwnd_, &window);
+        SetWindowPos(hwnd_, nullptr, 0, 0, window.right - window.left + width - client.right,
+                     window.bottom - window.top + height - client.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void TF_Main::MoveWindow(int left, int top) {
+    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TF_Main::CloseMainWindow() {
+    if (hwnd_) {
+        PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+    }
+}
+
+bool TF_Main::SoundChecked() const {
+    return (GetMenuState(menu_, kCmdOptionsSound, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+void TF_Main::SetSoundChecked(bool on) {
+    CheckMenuItem(menu_, kCmdOptionsSound, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void TF_Main::PlayWave(const char* name) {
+    PlayWaveByName(name);
+}
+
+bool TF_Main::ShowBox(BoxKind kind, const std::string& text) {
+    return ShowQuorbalsBox(hwnd_, kind, text);
+}
+
+std::optional<std::string> TF_Main::AskSavePath(const std::string& folder,
+                                                const std::string& fileName) {
+    return AskGameSavePath(hwnd_, folder, fileName);
+}
+
+std::optional<std::string> TF_Main::AskLoadPath(const std::string& folder,
+                                                const std::string& fileName) {
+    return AskGameLoadPath(hwnd_, folder, fileName);
+}
+
+void TF_Main::ShowAbout() {
+    TF_About about(TF_About::BorderStyle::Dialog);
+    about.ShowModal(hwnd_);
+}
+
+void TF_Main::ShowHelp(const std::string& helpFile) {
+    ShowHelpTopic(hwnd_, helpFile);
+}
+
+void TF_Main::OpenWebAddress(const char* url) {
+    quorbals::OpenWebAddress(hwnd_, url);
+}
+
+void TF_Main::ExitNow(int status) {
+    ExitProcess(static_cast<UINT>(status));
+}
+
+}  // namespace quorbals

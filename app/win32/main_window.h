@@ -1,0 +1,114 @@
+// TF_Main: the main window of the Windows front end: the score and preview
+// strip, the Desk, the menu and the three timers. What they do is decided
+// by the shared MainCommands; this class supplies the Win32 windows, boxes
+// and calls.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/app_state.h"
+#include "app/front_end.h"
+#include "app/main_commands.h"
+#include "app/win32/desk_window.h"
+#include "app/win32/picture_bitmap.h"
+#include "app/win32/win32_headers.h"
+#include "view/preview_picture.h"
+#include "view/sprite_sheets.h"
+
+namespace quorbals {
+
+class TF_Main : public FrontEnd {
+public:
+    TF_Main();
+    ~TF_Main() override;
+    TF_Main(const TF_Main&) = delete;
+    TF_Main& operator=(const TF_Main&) = delete;
+
+    // Makes the hidden window with its menu and controls.
+    bool Create();
+    HWND Handle() const { return hwnd_; }
+    HACCEL Accelerators() const { return accelerators_; }
+
+    // Handlers, named after their control and event.
+    void FormShow();
+    void FormActivate() { commands.FormActivate(); }
+    void FormClose() { commands.FormClose(); }
+    void FormKeyUp(WPARAM key);
+    void MenuCommand(UINT id);
+
+    // The dialog is made after the window; null enters scores without one.
+    void SetHighScoreDialog(HighScoreDialog* dialog) { hiscores_ = dialog; }
+
+    // FrontEnd.
+    void DrawBallTile(int x, int y, int color, int frame) override;
+    void DrawEmptyTile(int x, int y) override;
+    void DrawArrowSprite(int x, int y, int index) override;
+    void DrawPreviewTile(int slot, int color) override;
+    void ResetDesk() override;
+    void RepaintDesk() override;
+    void SetScoreText(const std::string& text) override;
+    bool TimerRunning(AppTimer timer) const override;
+    void StartTimer(AppTimer timer) override;
+    void StopTimer(AppTimer timer) override;
+    ScreenRect PrimaryScreen() const override;
+    ScreenRect OuterRect() const override;
+    void SetClientSize(int width, int height) override;
+    void MoveWindow(int left, int top) override;
+    void CloseMainWindow() override;
+    bool SoundChecked() const override;
+    void SetSoundChecked(bool on) override;
+    void PlayWave(const char* name) override;
+    bool ShowBox(BoxKind kind, const std::string& text) override;
+    std::optional<std::string> AskSavePath(const std::string& folder,
+                                           const std::string& fileName) override;
+    std::optional<std::string> AskLoadPath(const std::string& folder,
+                                           const std::string& fileName) override;
+    HighScoreDialog* HighScores() override { return hiscores_; }
+    void ShowAbout() override;
+    void ShowHelp(const std::string& helpFile) override;
+    void OpenWebAddress(const char* url) override;
+    void ExitNow(int status) override;
+
+    AppState app;
+    MainCommands commands{app, *this};
+    SpriteSheets sheets;
+
+    // Where the controls lie in the client area.
+    static constexpr RECT kPanel{0, 0, kPlayWidth, kStripHeight};  // P_Panel
+    static constexpr RECT kScores{16, 9, 16 + 48, 9 + 16};         // L_Scores
+    static constexpr int kNextX[3] = {88, 120, 152};               // I_Next1..3
+    static constexpr int kNextY = 5;
+    static constexpr RECT kDeskPanel{0, kStripHeight - 1, kDeskPanelSize,  // P_Desk
+                                     kStripHeight - 1 + kDeskPanelSize};
+    static constexpr int kDeskInset = 5;  // I_Desk in P_Desk
+
+    const DeskWindow& I_Desk() const { return *desk_; }
+    const std::string& ScoreText() const { return scoreText_; }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void Paint();
+    void AddScoreHint();
+    void TimerTick(UINT_PTR id);
+
+    HWND hwnd_ = nullptr;
+    HMENU menu_ = nullptr;
+    HACCEL accelerators_ = nullptr;
+    HWND hint_ = nullptr;
+    std::wstring hintText_;
+    HFONT scoreFont_ = nullptr;
+    HICON bigIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+    std::unique_ptr<DeskWindow> desk_;
+    std::unique_ptr<PreviewPicture> next_[3];
+    std::unique_ptr<PictureBitmap> nextBitmap_[3];
+    std::string scoreText_ = "0";
+    bool playShown_ = false;  // P_Play
+    bool timerRunning_[3] = {false, false, false};
+    HighScoreDialog* hiscores_ = nullptr;
+};
+
+}  // namespace quorbals

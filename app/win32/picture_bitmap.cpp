@@ -1,0 +1,65 @@
+#include "app/win32/picture_bitmap.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace quorbals {
+
+PictureBitmap::PictureBitmap(int width, int height) : width_(width), height_(height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // rows top to bottom, as in the pictures
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    dc_ = CreateCompatibleDC(nullptr);
+    void* bits = nullptr;
+    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (dc_ && bitmap_ && bits) {
+        bits_ = static_cast<Pixel*>(bits);
+        previous_ = SelectObject(dc_, bitmap_);
+    }
+}
+
+PictureBitmap::~PictureBitmap() {
+    if (previous_) {
+        SelectObject(dc_, previous_);
+    }
+    if (bitmap_) {
+        DeleteObject(bitmap_);
+    }
+    if (dc_) {
+        DeleteDC(dc_);
+    }
+}
+
+void PictureBitmap::Load(const PixelPicture& from, PixelRect r) {
+    if (!bits_ || from.width != width_ || from.height != height_) {
+        return;
+    }
+    const int x0 = std::max(r.x, 0);
+    const int y0 = std::max(r.y, 0);
+    const int x1 = std::min(r.x + r.width, width_);
+    const int y1 = std::min(r.y + r.height, height_);
+    if (x0 >= x1 || y0 >= y1) {
+        return;
+    }
+    // Drawing GDI may still hold in its batch must land before the pixels change.
+    GdiFlush();
+    for (int y = y0; y < y1; ++y) {
+        std::memcpy(bits_ + static_cast<std::size_t>(y) * width_ + x0, from.Row(y) + x0,
+                    static_cast<std::size_t>(x1 - x0) * sizeof(Pixel));
+    }
+}
+
+void PictureBitmap::CopyTo(HDC target, int x, int y, PixelRect r) const {
+    BitBlt(target, x, y, r.width, r.height, dc_, r.x, r.y, SRCCOPY);
+}
+
+Pixel PictureBitmap::At(int x, int y) const {
+    GdiFlush();
+    return bits_ ? bits_[static_cast<std::size_t>(y) * width_ + x] : 0;
+}
+
+}  // namespace quorbals

@@ -1,0 +1,42 @@
+// A plain pixel picture's twin as a bitmap: a top-down 32-bit DIB section
+// selected into a memory device context, so that the screen is painted
+// from it with BitBlt and SRCCOPY.
+#pragma once
+
+#include "app/win32/win32_headers.h"
+#include "view/pixel_picture.h"
+
+namespace quorbals {
+
+class PictureBitmap {
+public:
+    PictureBitmap(int width, int height);
+    ~PictureBitmap();
+    PictureBitmap(const PictureBitmap&) = delete;
+    PictureBitmap& operator=(const PictureBitmap&) = delete;
+
+    // Copies a rectangle of `from` (of the bitmap's size) into the bitmap,
+    // clipped to it. The two share one pixel layout: rows are copied as they are.
+    void Load(const PixelPicture& from, PixelRect r);
+    void Load(const PixelPicture& from) { Load(from, PixelRect{0, 0, width_, height_}); }
+
+    // A block copy of a rectangle of the bitmap to `target` at (x, y).
+    void CopyTo(HDC target, int x, int y, PixelRect r) const;
+
+    HDC Dc() const { return dc_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool Valid() const { return bits_ != nullptr; }
+    // The pixel at (x, y) as the bitmap holds it, for checks.
+    Pixel At(int x, int y) const;
+
+private:
+    int width_;
+    int height_;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    Pixel* bits_ = nullptr;
+};
+
+}  // namespace quorbals

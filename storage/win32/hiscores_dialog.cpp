@@ -1,0 +1,488 @@
+#include "storage/win32/hiscores_dialog.h"
+
+#include <cstddef>
+#include <stdexcept>
+
+#include "app/high_score_commands.h"
+#include "assets/win32/corner_ornaments.h"
+#include "storage/cp1251.h"
+#include "storage/file_error.h"
+#include "storage/win32/wide_path.h"
+#include "view/bevel.h"
+
+namespace quorbals {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TF_Hiscores";
+constexpr int kNameEditId = 101;
+constexpr int kGridId = 102;
+constexpr int kGridWidth = 250;
+constexpr int kGridHeight = 257;
+constexpr int kEscape = 27;
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kNameColour = RGB(0, 0, 255);
+constexpr COLORREF kGridLineColour = RGB(192, 192, 192);
+constexpr COLORREF kCheckMarkColour = RGB(0, 128, 0);
+constexpr int kGlyphSize = 18;
+constexpr int kGlyphSpacing = 4;
+
+// The corner images in the order Image1 to Image4 and of the ornament table.
+constexpr POINT kOrnamentOrigins[4] = {{0, 0}, {0, 305}, {267, 0}, {267, 305}};
+
+void FillColour(HDC dc, const RECT& r, COLORREF colour) {
+    ::SetDCBrushColor(dc, colour);
+    ::FillRect(dc, &r, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
+}
+
+void DrawBevel(HDC dc, PixelRect r, Bevel bevel) {
+    for (const BevelLine& line : BevelRing(r, bevel)) {
+        const COLORREF colour =
+            ::GetSysColor(line.shade == BevelShade::Light ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW);
+        FillColour(dc, RECT{line.x0, line.y0, line.x1 + 1, line.y1 + 1}, colour);
+    }
+}
+
+// The texts come from the shared code as UTF-8; should one not be, its
+// malformed bytes show as '?' rather than the whole text going.
+std::wstring Wide(const std::string& utf8) {
+    try {
+        return WidePath(utf8);
+    } catch (const FileError&) {
+        return WidePath(DecodeCp1251(EncodeCp1251(utf8)));
+    }
+}
+
+std::wstring WindowText(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// Paints through a bitmap of the area's size, so that nothing flickers.
+template <typename Paint>
+void PaintBuffered(HDC target, const RECT& area, Paint paint) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    HDC memory = ::CreateCompatibleDC(target);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(target, width, height);
+    HGDIOBJ oldBitmap = ::SelectObject(memory, bitmap);
+    paint(memory);
+    ::BitBlt(target, area.left, area.top, width, height, memory, 0, 0, SRCCOPY);
+    ::SelectObject(memory, oldBitmap);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+}
+
+void RegisterDialogClass(HINSTANCE instance, WNDPROC proc) {
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (::GetClassInfoExW(instance, kClassName, &existing)) {
+        return;
+    }
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    wc.lpszClassName = kClassName;
+    ::RegisterClassExW(&wc);
+}
+
+}  // namespace
+
+TF_Hiscores::TF_Hiscores(HINSTANCE instance, HWND owner, const ScoreTable& table) : table_(table) {
+    if (instance == nullptr) {
+        instance = ::GetModuleHandleW(nullptr);
+    }
+    RegisterDialogClass(instance, &TF_Hiscores::WindowProc);
+    // A fixed dialog frame with a caption and no system menu: no close box
+    // and no other border icons.
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_DLGFRAME | WS_CLIPCHILDREN;
+    const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+    RECT outer = P_Form;
+    ::AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    ::CreateWindowExW(exStyle, kClassName, L"Quorbals High Scores", style, 0, 0,
+                      outer.right - outer.left, outer.bottom - outer.top, owner, nullptr, instance,
+                      this);
+    if (hwnd_ == nullptr) {
+        throw std::runtime_error("The high-score dialog could not be created.");
+    }
+    font_ = ::CreateFontW(-13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, RUSSIAN_CHARSET,
+                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                          DEFAULT_PITCH | FF_SWISS, L"Arial");
+    CreateControls(instance);
+    SetClientSize(P_Form.right, P_Form.bottom);
+    CentreOnScreen();
+    FormCreate();
+}
+
+TF_Hiscores::~TF_Hiscores() {
+    if (hwnd_ != nullptr) {
+        ::DestroyWindow(hwnd_);
+    }
+    if (font_ != nullptr) {
+        ::DeleteObject(font_);
+    }
+}
+
+void TF_Hiscores::CreateControls(HINSTANCE instance) {
+    // Created in tab order; later siblings lie below, and the name box is
+    // raised over the grid whenever it is shown.
+    E_EditName = ::CreateWindowExW(
+        0, L"EDIT", L"", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | ES_AUTOHSCROLL, 57, 41, 151, 22,
+        hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kNameEditId)), instance, nullptr);
+    BB_OK = ::CreateWindowExW(
+        0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_OWNERDRAW,
+        91, 282, 100, 28, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), instance,
+        nullptr);
+    SG_Scores = ::CreateWindowExW(
+        0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS | SS_OWNERDRAW,
+        kScoreGridLeft, kScoreGridTop, kGridWidth, kGridHeight, hwnd_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGridId)), instance, nullptr);
+    for (HWND control : {E_EditName, BB_OK, SG_Scores}) {
+        ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    }
+    // No length limit of its own; the text lines up with the grid's.
+    ::SendMessageW(E_EditName, EM_SETLIMITTEXT, 0, 0);
+    ::SendMessageW(E_EditName, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(2, 2));
+    ::SetWindowLongPtrW(E_EditName, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    editProc_ = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
+        E_EditName, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TF_Hiscores::NameEditProc)));
+}
+
+void TF_Hiscores::FormCreate() {
+    GridFilled = false;
+}
+
+void TF_Hiscores::FormActivate() {
+    if (!GridFilled) {
+        SetClientSize(P_Form.right, P_Form.bottom);
+        WriteHeaderAndRows(*this, table_);
+        GridFilled = true;
+    }
+    if ((::GetWindowLongPtrW(E_EditName, GWL_STYLE) & WS_VISIBLE) != 0) {
+        ::SetFocus(E_EditName);
+        ::SendMessageW(E_EditName, EM_SETSEL, 0, -1);
+    }
+}
+
+void TF_Hiscores::BB_OKClick() {
+    End(ModalResult::Ok);
+}
+
+void TF_Hiscores::BB_OKKeyPress(wchar_t key) {
+    if (key == kEscape) {
+        End(ModalResult::Cancel);
+    }
+}
+
+void TF_Hiscores::SetCell(int row, int column, const std::string& text) {
+    if (row < 0 || row >= kScoreGridRows || column < 0 || column >= 3) {
+        return;
+    }
+    cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = Wide(text);
+    ::InvalidateRect(SG_Scores, nullptr, FALSE);
+}
+
+std::string TF_Hiscores::CellText(int row, int column) const {
+    return Utf8Path(cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column)));
+}
+
+std::string TF_Hiscores::NameText() const {
+    return Utf8Path(WindowText(E_EditName));
+}
+
+void TF_Hiscores::ShowNameBox(int left, int top, const std::string& name) {
+    ::SetWindowTextW(E_EditName, Wide(name).c_str());
+    ::SetWindowPos(E_EditName, HWND_TOP, left, top, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+}
+
+void TF_Hiscores::HideNameBox() {
+    ::ShowWindow(E_EditName, SW_HIDE);
+}
+
+std::string TF_Hiscores::RunModal() {
+    if (hwnd_ == nullptr || running_) {
+        return NameText();
+    }
+    running_ = true;
+    result_ = ModalResult::None;
+    HWND owner = ::GetWindow(hwnd_, GW_OWNER);
+    const bool disableOwner = owner != nullptr && ::IsWindowEnabled(owner);
+    if (disableOwner) {
+        ::EnableWindow(owner, FALSE);
+    }
+    CentreOnScreen();
+    ::ShowWindow(hwnd_, SW_SHOW);
+    // Showing activates the dialog; where the system leaves that for later,
+    // the showing itself still runs the activation's work.
+    if (::GetActiveWindow() != hwnd_) {
+        Activated();
+    }
+    ::UpdateWindow(hwnd_);
+    MSG msg;
+    while (result_ == ModalResult::None && hwnd_ != nullptr) {
+        const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            // The program is ending: leave, and let the outer loop see it.
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (got == -1) {
+            break;
+        }
+        if (hwnd_ == nullptr || !::IsDialogMessageW(hwnd_, &msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+    // The owner first, so that it, not another program, is activated next.
+    if (disableOwner) {
+        ::EnableWindow(owner, TRUE);
+    }
+    if (hwnd_ != nullptr) {
+        ::ShowWindow(hwnd_, SW_HIDE);
+    }
+    running_ = false;
+    return NameText();
+}
+
+void TF_Hiscores::End(ModalResult result) {
+    result_ = result;
+}
+
+void TF_Hiscores::Activated() {
+    // Back to the control that had the focus, as a dialog does; then the
+    // form's own activation, which prefers the name box.
+    HWND target = lastFocus_;
+    if (target == nullptr || !::IsChild(hwnd_, target) || !::IsWindowVisible(target) ||
+        !::IsWindowEnabled(target)) {
+        target = BB_OK;
+    }
+    ::SetFocus(target);
+    FormActivate();
+}
+
+void TF_Hiscores::SetClientSize(int width, int height) {
+    RECT client{};
+    RECT outer{};
+    ::GetClientRect(hwnd_, &client);
+    ::GetWindowRect(hwnd_, &outer);
+    const int dw = width - (client.right - client.left);
+    const int dh = height - (client.bottom - client.top);
+    if (dw != 0 || dh != 0) {
+        ::SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left + dw,
+                       outer.bottom - outer.top + dh, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void TF_Hiscores::CentreOnScreen() {
+    RECT outer{};
+    ::GetWindowRect(hwnd_, &outer);
+    const ScreenRect screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    const ScreenRect place = CentredOn(screen, outer.right - outer.left, outer.bottom - outer.top);
+    ::SetWindowPos(hwnd_, nullptr, place.x, place.y, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TF_Hiscores::PaintForm(HDC dc) const {
+    FillColour(dc, P_Form, ::GetSysColor(COLOR_BTNFACE));
+    const PixelRect whole{P_Form.left, P_Form.top, P_Form.right - P_Form.left,
+                          P_Form.bottom - P_Form.top};
+    DrawBevel(dc, whole, Bevel::Lowered);
+    DrawBevel(dc, InsideRing(whole, Bevel::Lowered), Bevel::Raised);
+    // The ornaments lie over the bevels; their clear pixels let them show.
+    for (int image = 0; image < 4; ++image) {
+        const unsigned char* pixels = kCornerOrnamentRgba[image];
+        for (int y = 0; y < kOrnamentSize; ++y) {
+            for (int x = 0; x < kOrnamentSize; ++x) {
+                const unsigned char* p = pixels + (y * kOrnamentSize + x) * 4;
+                if (p[3] != 0) {
+                    ::SetPixelV(dc, kOrnamentOrigins[image].x + x, kOrnamentOrigins[image].y + y,
+                                RGB(p[0], p[1], p[2]));
+                }
+            }
+        }
+    }
+}
+
+void TF_Hiscores::PaintGrid(HDC dc) const {
+    RECT inside{0, 0, kGridWidth, kGridHeight};
+    FillColour(dc, inside, kWhite);
+    ::DrawEdge(dc, &inside, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    const int saved = ::SaveDC(dc);
+    ::IntersectClipRect(dc, inside.left, inside.top, inside.right, inside.bottom);
+    ::SelectObject(dc, font_);
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, kBlack);
+    // Each cell is followed by its grid line, right and below; the header
+    // row is raised on the button face. The last row lies below the edge.
+    int top = inside.top;
+    for (int row = 0; row < kScoreGridRows; ++row) {
+        int left = inside.left;
+        for (int column = 0; column < 3; ++column) {
+            const int width = kScoreColumnWidths[static_cast<std::size_t>(column)];
+            if (row == 0) {
+                FillColour(dc, RECT{left, top, left + width, top + kScoreRowHeight},
+                           ::GetSysColor(COLOR_BTNFACE));
+                DrawBevel(dc, PixelRect{left, top, width, kScoreRowHeight}, Bevel::Raised);
+            }
+            FillColour(dc, RECT{left + width, top, left + width + 1, top + kScoreRowHeight + 1},
+                       kGridLineColour);
+            FillColour(dc,
+                       RECT{left, top + kScoreRowHeight, left + width, top + kScoreRowHeight + 1},
+                       kGridLineColour);
+            const std::wstring& text =
+                cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+            RECT textRect{left + 2, top + 2, left + width - 2, top + kScoreRowHeight};
+            ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
+                        DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+            left += width + 1;
+        }
+        top += kScoreRowHeight + 1;
+    }
+    ::RestoreDC(dc, saved);
+}
+
+void TF_Hiscores::DrawOkButton(const DRAWITEMSTRUCT& item) const {
+    HDC dc = item.hDC;
+    const RECT whole = item.rcItem;
+    const bool pushed = (item.itemState & ODS_SELECTED) != 0;
+    // The default button's black frame, then the face, flat while pushed.
+    RECT face = whole;
+    ::FrameRect(dc, &face, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    ::InflateRect(&face, -1, -1);
+    if (pushed) {
+        ::FrameRect(dc, &face, ::GetSysColorBrush(COLOR_BTNSHADOW));
+        ::InflateRect(&face, -1, -1);
+        FillColour(dc, face, ::GetSysColor(COLOR_BTNFACE));
+    } else {
+        ::DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH);
+    }
+    // The check mark left of the caption, the two centred together.
+    const int saved = ::SaveDC(dc);
+    ::SelectObject(dc, font_);
+    SIZE caption{};
+    ::GetTextExtentPoint32W(dc, L"OK", 2, &caption);
+    const int shift = pushed ? 1 : 0;
+    const int width = whole.right - whole.left;
+    const int height = whole.bottom - whole.top;
+    const int glyphLeft =
+        whole.left + (width - kGlyphSize - kGlyphSpacing - caption.cx) / 2 + shift;
+    const int glyphTop = whole.top + (height - kGlyphSize) / 2 + shift;
+    LOGBRUSH brush{BS_SOLID, kCheckMarkColour, 0};
+    HPEN pen = ::ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND, 3, &brush,
+                              0, nullptr);
+    ::SelectObject(dc, pen);
+    const POINT mark[] = {{glyphLeft + 3, glyphTop + 9},
+                          {glyphLeft + 7, glyphTop + 13},
+                          {glyphLeft + 15, glyphTop + 4}};
+    ::Polyline(dc, mark, 3);
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, kBlack);
+    ::TextOutW(dc, glyphLeft + kGlyphSize + kGlyphSpacing,
+               whole.top + (height - caption.cy) / 2 + shift, L"OK", 2);
+    ::RestoreDC(dc, saved);
+    ::DeleteObject(pen);
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        RECT focus = whole;
+        ::InflateRect(&focus, -4, -4);
+        ::DrawFocusRect(dc, &focus);
+    }
+}
+
+LRESULT CALLBACK TF_Hiscores::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self =
+            static_cast<TF_Hiscores*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<TF_Hiscores*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self == nullptr) {
+        return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT TF_Hiscores::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = ::GetFocus();
+                if (focus != nullptr && ::IsChild(hwnd_, focus)) {
+                    lastFocus_ = focus;
+                }
+            } else {
+                Activated();
+            }
+            return 0;
+        case DM_GETDEFID:
+            return MAKELRESULT(IDOK, DC_HASDEFID);
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK && HIWORD(wParam) == BN_CLICKED) {
+                BB_OKClick();
+            } else if (LOWORD(wParam) == IDCANCEL) {
+                // Escape, as the dialog manager reports it: a key typed into
+                // the OK button, or nothing from the name box.
+                if (EscapeClosesScores(::GetFocus() == BB_OK)) {
+                    BB_OKKeyPress(static_cast<wchar_t>(kEscape));
+                }
+            }
+            return 0;
+        case WM_CLOSE:
+            End(ModalResult::Cancel);
+            return 0;
+        case WM_CTLCOLOREDIT:
+            if (reinterpret_cast<HWND>(lParam) == E_EditName) {
+                HDC dc = reinterpret_cast<HDC>(wParam);
+                ::SetTextColor(dc, kNameColour);
+                ::SetBkColor(dc, kWhite);
+                return reinterpret_cast<LRESULT>(::GetStockObject(WHITE_BRUSH));
+            }
+            break;
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (item.CtlID == kGridId) {
+                PaintBuffered(item.hDC, item.rcItem, [this](HDC dc) { PaintGrid(dc); });
+            } else if (item.CtlID == IDOK) {
+                DrawOkButton(item);
+            }
+            return TRUE;
+        }
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = ::BeginPaint(hwnd_, &ps);
+            PaintBuffered(dc, P_Form, [this](HDC memory) { PaintForm(memory); });
+            ::EndPaint(hwnd_, &ps);
+            return 0;
+        }
+        default:
+            break;
+    }
+    return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK TF_Hiscores::NameEditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<TF_Hiscores*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    const LRESULT result = ::CallWindowProcW(self->editProc_, hwnd, message, wParam, lParam);
+    // The whole text is selected whenever the box gets the focus, so that
+    // typing replaces the offered name; a click then places the caret.
+    if (message == WM_SETFOCUS) {
+        ::SendMessageW(hwnd, EM_SETSEL, 0, -1);
+    }
+    return result;
+}
+
+}  // namespace quorbals

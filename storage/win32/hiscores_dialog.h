@@ -1,0 +1,84 @@
+// The high-score dialog of the Windows build: the table of the ten best in a
+// grid drawn here, and the edit box in which a new entry's name is typed.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+#include "app/front_end.h"
+#include "storage/score_table.h"
+
+namespace quorbals {
+
+class TF_Hiscores : public HighScoreDialog {
+public:
+    enum class ModalResult { None, Ok, Cancel };
+
+    // Creates the dialog hidden, owned by `owner` (may be null), showing
+    // `table`, which must outlive it. Throws std::runtime_error when the
+    // window cannot be made.
+    TF_Hiscores(HINSTANCE instance, HWND owner, const ScoreTable& table);
+    ~TF_Hiscores() override;
+    TF_Hiscores(const TF_Hiscores&) = delete;
+    TF_Hiscores& operator=(const TF_Hiscores&) = delete;
+
+    HWND Handle() const { return hwnd_; }
+
+    // Handlers, named after their control and event.
+    void FormCreate();
+    void FormActivate();
+    void BB_OKClick();
+    void BB_OKKeyPress(wchar_t key);
+
+    // HighScoreDialog.
+    void SetCell(int row, int column, const std::string& text) override;
+    void ShowNameBox(int left, int top, const std::string& name) override;
+    void HideNameBox() override;
+    // Disables the owner and runs the dialog's own message loop, which
+    // dispatches every message of the thread (the owner's timers go on),
+    // until OK, Escape on OK or a close request ends it.
+    std::string RunModal() override;
+
+    // The text of a grid cell, UTF-8 (row 0 is the header).
+    std::string CellText(int row, int column) const;
+    std::string NameText() const;
+    ModalResult LastResult() const { return result_; }
+
+    // The panel with its bevels and corner ornaments, in client pixels;
+    // the grid in its own pixels. Both draw the whole picture.
+    void PaintForm(HDC dc) const;
+    void PaintGrid(HDC dc) const;
+
+    bool GridFilled = false;
+
+    // Drawn by the dialog itself: the whole client area, and the four
+    // corner images (Image1 to Image4) inside it.
+    RECT P_Form = {0, 0, 282, 320};
+    HWND SG_Scores = nullptr;  // disabled, drawn by the dialog
+    HWND BB_OK = nullptr;      // drawn by the dialog: check mark and "OK"
+    HWND E_EditName = nullptr;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK NameEditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void CreateControls(HINSTANCE instance);
+    void DrawOkButton(const DRAWITEMSTRUCT& item) const;
+    void Activated();
+    void SetClientSize(int width, int height);
+    void CentreOnScreen();
+    void End(ModalResult result);
+
+    const ScoreTable& table_;
+    HWND hwnd_ = nullptr;
+    HFONT font_ = nullptr;
+    WNDPROC editProc_ = nullptr;
+    HWND lastFocus_ = nullptr;
+    bool running_ = false;
+    ModalResult result_ = ModalResult::None;
+    std::array<std::array<std::wstring, 3>, 12> cells_;
+};
+
+}  // namespace quorbals
