@@ -99,8 +99,7 @@ bool RunningGame::FindMainWindow(int timeoutMs) {
 bool RunningGame::Close() {
     // Alt+F4 is openbox's Close: the window manager's close request, which
     // both builds answer by saving their settings and ending.
-    x_.Run(QStringLiteral("xdotool"),
-           {QStringLiteral("windowactivate"), QStringLiteral("--sync"), windowId_});
+    x_.Activate(windowId_);
     x_.Key(QStringLiteral("alt+F4"));
     if (process_ == nullptr || !process_->waitForFinished(20000)) {
         failure_ = QStringLiteral("the program did not end after its window was closed");

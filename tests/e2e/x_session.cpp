@@ -163,6 +163,11 @@ QString XSession::ActiveWindow() const {
     return out ? QString::fromLatin1(*out).trimmed() : QString();
 }
 
+void XSession::Activate(const QString& windowId) const {
+    Run(QStringLiteral("xdotool"),
+        {QStringLiteral("windowactivate"), QStringLiteral("--sync"), windowId}, 5000);
+}
+
 QImage XSession::Screenshot() const {
     auto out = Run(QStringLiteral("import"),
                    {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});

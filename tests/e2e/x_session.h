@@ -46,6 +46,8 @@ public:
     QStringList Windows(const QString& name) const;
     std::optional<WindowGeometry> Geometry(const QString& windowId) const;
     QString ActiveWindow() const;
+    // Gives a window the focus, waiting until it has it.
+    void Activate(const QString& windowId) const;
 
     QImage Screenshot() const;
 
