@@ -39,7 +39,7 @@ constexpr int kGlowFrameCount = 4;
 struct Selection {
     std::int32_t x = 0;
     std::int32_t y = 0;
-    BallColor color = 0;  // kNoBall when nothing is selected
+    BallColor color = kNoBall;  // kNoBall: nothing is selected
     std::int32_t glowFrame = 0;
 };
 
@@ -76,7 +76,8 @@ struct MoveState {
 };
 
 struct GameState {
-    // Records of the game in play; all start as zero bytes at start-up.
+    // Records of the game in play; all start as zero bytes at start-up,
+    // except the selection, which starts empty.
     std::array<BallColor, kCellCount> desk{};
     std::array<BallColor, kPreviewCount> nextBalls{};
     Selection selection;

@@ -4,6 +4,7 @@
 
 #include "game/move.h"
 #include "game/path_search.h"
+#include "game/state.h"
 #include "view/arrows.h"
 
 namespace quorbals {
@@ -11,7 +12,6 @@ namespace quorbals {
 namespace {
 
 constexpr std::int32_t kUnmarked = -1;
-constexpr int kGlowFrames = 4;
 
 bool HasSelection(const GameState& state) {
     return state.selection.color != kNoBall;
@@ -126,7 +126,7 @@ void GlowTimerTick(GameState& state, Effects& effects) {
         return;
     }
     Selection& sel = state.selection;
-    sel.glowFrame = (sel.glowFrame + 1) % kGlowFrames;
+    sel.glowFrame = (sel.glowFrame + 1) % kGlowFrameCount;
     effects.DrawBallTile(sel.x, sel.y, sel.color, sel.glowFrame);
     effects.RepaintDesk();
 }

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "game/state.h"
 #include "view/desk_geometry.h"
 
 namespace quorbals {
 
 namespace {
 
-constexpr int kGlowFrames = 4;
 constexpr int kArrowRows = 4;
 constexpr int kArrowColumns = 5;
 
@@ -33,7 +33,7 @@ void DrawBall(PixelPicture& sheet, int color, int frame) {
             // Depth of the nested square: the outline is 0, the 16 x 16 middle 3.
             int depth = std::min(std::min(x, y), std::min(kTileSize - 1 - x, kTileSize - 1 - y));
             depth = std::min(depth, 3);
-            const int level = (depth + frame) % kGlowFrames;
+            const int level = (depth + frame) % kGlowFrameCount;
             sheet.Set(ox + x, oy + y, BallPixel(color, kShades[level]));
         }
     }
@@ -183,9 +183,9 @@ PixelPicture MakeStoreDesk() {
 }
 
 PixelPicture MakeTileSheet() {
-    PixelPicture sheet = BlankSheet(kGlowFrames, kColorCount);
+    PixelPicture sheet = BlankSheet(kGlowFrameCount, kColorCount);
     for (int color = 0; color < kColorCount; ++color) {
-        for (int frame = 0; frame < kGlowFrames; ++frame) {
+        for (int frame = 0; frame < kGlowFrameCount; ++frame) {
             DrawBall(sheet, color, frame);
         }
     }

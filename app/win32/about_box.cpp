@@ -1,9 +1,9 @@
 #include "app/win32/about_box.h"
 
 #include "app/program_texts.h"
-#include "app/win32/bevel_paint.h"
 #include "app/win32/program_icon_art.h"
 #include "app/win32/text.h"
+#include "view/win32/bevel_paint.h"
 
 namespace quorbals {
 
@@ -74,7 +74,7 @@ bool TF_About::Create(HWND owner) {
     WNDCLASSEXW wc{};
     if (!GetClassInfoExW(instance, kClassName, &wc)) {
         wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = &TF_About::Procedure;
+        wc.lpfnWndProc = &RouteToWindow<TF_About>;
         wc.hInstance = instance;
         wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -204,18 +204,6 @@ void TF_About::Paint() {
     }
     SelectObject(dc, previousFont);
     EndPaint(hwnd_, &ps);
-}
-
-LRESULT CALLBACK TF_About::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<TF_About*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self || self->hwnd_ != hwnd) {
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return self->Handle(message, wParam, lParam);
 }
 
 LRESULT TF_About::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -5,8 +5,9 @@
 
 #include <string>
 
-#include "app/win32/picture_bitmap.h"
-#include "app/win32/win32_headers.h"
+#include "platform/win32/win32_headers.h"
+#include "platform/win32/window_procedure.h"
+#include "view/win32/picture_bitmap.h"
 
 namespace quorbals {
 
@@ -46,7 +47,8 @@ private:
     void CentreOnScreen();
     void Paint();
     void End(bool ok);
-    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Window>
+    friend LRESULT CALLBACK RouteToWindow(HWND, UINT, WPARAM, LPARAM);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
     BorderStyle borderStyle_;

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/win32/win32_headers.h"
+#include "platform/win32/win32_headers.h"
 
 namespace quorbals {
 

@@ -2,7 +2,7 @@
 // accelerators F2, Ctrl+X and F1.
 #pragma once
 
-#include "app/win32/win32_headers.h"
+#include "platform/win32/win32_headers.h"
 
 namespace quorbals {
 

@@ -2,7 +2,6 @@
 
 #include "app/program_texts.h"
 #include "app/win32/about_box.h"
-#include "app/win32/bevel_paint.h"
 #include "app/win32/file_dialogs.h"
 #include "app/win32/main_menu.h"
 #include "app/win32/message_box.h"
@@ -12,6 +11,7 @@
 #include "platform/win32/shell.h"
 #include "platform/win32/sound_cue.h"
 #include "storage/cp1251.h"
+#include "view/win32/bevel_paint.h"
 
 namespace quorbals {
 
@@ -86,7 +86,7 @@ bool TF_Main::Create() {
     }
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &TF_Main::Procedure;
+    wc.lpfnWndProc = &RouteToWindow<TF_Main>;
     wc.hInstance = instance;
     wc.hIcon = resourceIcon ? resourceIcon : bigIcon_;
     wc.hIconSm = resourceIcon ? nullptr : smallIcon_;
@@ -132,18 +132,6 @@ void TF_Main::AddScoreHint() {
 }
 
 // --- Window events ---------------------------------------------------------
-
-LRESULT CALLBACK TF_Main::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<TF_Main*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self || self->hwnd_ != hwnd) {
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return self->Handle(message, wParam, lParam);
-}
 
 LRESULT TF_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

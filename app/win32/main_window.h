@@ -11,11 +11,12 @@
 #include "app/app_state.h"
 #include "app/front_end.h"
 #include "app/main_commands.h"
-#include "app/win32/desk_window.h"
-#include "app/win32/picture_bitmap.h"
-#include "app/win32/win32_headers.h"
+#include "platform/win32/win32_headers.h"
+#include "platform/win32/window_procedure.h"
 #include "view/preview_picture.h"
 #include "view/sprite_sheets.h"
+#include "view/win32/desk_window.h"
+#include "view/win32/picture_bitmap.h"
 
 namespace quorbals {
 
@@ -88,7 +89,8 @@ public:
     const std::string& ScoreText() const { return scoreText_; }
 
 private:
-    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Window>
+    friend LRESULT CALLBACK RouteToWindow(HWND, UINT, WPARAM, LPARAM);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
     void AddScoreHint();

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/front_end.h"
-#include "app/win32/win32_headers.h"
+#include "platform/win32/win32_headers.h"
 
 namespace quorbals {
 

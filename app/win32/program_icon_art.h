@@ -3,7 +3,7 @@
 // at the bottom right, in the classic 16 colours on a transparent ground.
 #pragma once
 
-#include "app/win32/win32_headers.h"
+#include "platform/win32/win32_headers.h"
 #include "view/pixel_picture.h"
 
 namespace quorbals {

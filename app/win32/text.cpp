@@ -1,6 +1,6 @@
 #include "app/win32/text.h"
 
-#include "app/win32/win32_headers.h"
+#include "platform/win32/win32_headers.h"
 
 namespace quorbals {
 

@@ -19,7 +19,7 @@
 #include "storage/score_table.h"
 #include "storage/window_settings.h"
 #include "tests/app/fake_front_end.h"
-#include "tests/storage/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace quorbals::test {
 namespace {

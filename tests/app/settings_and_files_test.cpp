@@ -9,7 +9,7 @@
 #include "storage/saved_game.h"
 #include "tests/app/main_window_fixture.h"
 #include "tests/storage/modal_step.h"
-#include "tests/storage/temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "view/qt/desk_view.h"
 #include "view/qt/picture_image.h"
 

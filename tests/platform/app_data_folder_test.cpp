@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "tests/platform/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace quorbals {
 namespace {
@@ -36,23 +36,23 @@ private:
 };
 
 TEST(AppDataFolderTest, MakesAMissingFolderWithAllItsLevels) {
-    testing::TempFolder temp;
-    const std::filesystem::path folder = temp.path() / "fresh" / "account" / "share";
-    DataHome home(folder.string());
+    test::TempFolder temp;
+    const std::string folder = temp / "fresh/account/share";
+    DataHome home(folder);
 
-    EXPECT_EQ(AppDataFolder(), folder.string());
+    EXPECT_EQ(AppDataFolder(), folder);
     EXPECT_TRUE(std::filesystem::is_directory(folder));
     // A second call finds it there and answers the same.
-    EXPECT_EQ(AppDataFolder(), folder.string());
+    EXPECT_EQ(AppDataFolder(), folder);
 }
 
 TEST(AppDataFolderTest, LeavesAnExistingFolderAndItsFilesAlone) {
-    testing::TempFolder temp;
+    test::TempFolder temp;
     temp.Write("share/Quorbals/quorbals.set", "123456789");
-    DataHome home((temp.path() / "share").string());
+    DataHome home(temp / "share");
 
-    EXPECT_EQ(AppDataFolder(), (temp.path() / "share").string());
-    EXPECT_EQ(std::filesystem::file_size(temp.path() / "share/Quorbals/quorbals.set"), 9u);
+    EXPECT_EQ(AppDataFolder(), temp / "share");
+    EXPECT_EQ(std::filesystem::file_size(temp / "share/Quorbals/quorbals.set"), 9u);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/platform/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace quorbals {
 namespace {
@@ -38,13 +38,13 @@ TEST(ExeDirTest, IsTheFolderOfThisTestEndingWithSlash) {
 }
 
 TEST(ExeDirTest, FollowsSymbolicLinksToTheRealFolderWhateverTheCurrentFolder) {
-    testing::TempFolder temp;
-    const std::filesystem::path link = temp.path() / "linked-program";
+    test::TempFolder temp;
+    const std::string link = temp / "linked-program";
     std::filesystem::create_symlink(PRINT_EXE_DIR, link);
     const std::string expected = RealFolderOf(PRINT_EXE_DIR);
 
-    EXPECT_EQ(RunCommand("'" + link.string() + "'"), expected);
-    EXPECT_EQ(RunCommand("cd / && '" + link.string() + "'"), expected);
+    EXPECT_EQ(RunCommand("'" + link + "'"), expected);
+    EXPECT_EQ(RunCommand("cd / && '" + link + "'"), expected);
     EXPECT_NE(expected, temp.dir());
 }
 

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "platform/qt/help_library.h"
-#include "tests/platform/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace quorbals {
 namespace {
@@ -171,14 +171,14 @@ TEST_F(HelpViewerTest, GoesWithTheMainWindowAndNeverKeepsTheProgramRunning) {
 }
 
 TEST_F(HelpViewerTest, MissingOrDamagedHelpFileShowsAShortMessage) {
-    testing::TempFolder temp;
-    QTextBrowser* viewer = ShowHelp((temp.path() / "nowhere.chm").string());
+    test::TempFolder temp;
+    QTextBrowser* viewer = ShowHelp(temp / "nowhere.chm");
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_TRUE(viewer->document()->toPlainText().contains(QStringLiteral("missing or damaged")));
 
     const auto garbage = temp.Write("garbage.chm", std::string(5000, '\x5a'));
-    viewer = ShowHelp(garbage.string());
+    viewer = ShowHelp(garbage);
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->document()->toPlainText().contains(QStringLiteral("missing or damaged")));
 
@@ -189,7 +189,7 @@ TEST_F(HelpViewerTest, MissingOrDamagedHelpFileShowsAShortMessage) {
     for (std::size_t length : {bytes.size() / 2, bytes.size() / 8, std::size_t{200}}) {
         const auto cut =
             temp.Write("cut" + std::to_string(length) + ".chm", bytes.substr(0, length));
-        viewer = ShowHelp(cut.string());
+        viewer = ShowHelp(cut);
         ASSERT_NE(viewer, nullptr);
         EXPECT_FALSE(viewer->document()->toPlainText().isEmpty());
     }

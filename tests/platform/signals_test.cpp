@@ -9,7 +9,7 @@
 #include <csignal>
 #include <string>
 
-#include "tests/platform/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace quorbals {
 namespace {
@@ -20,8 +20,8 @@ TEST(SignalsTest, WritingPastTheFileSizeLimitFailsInsteadOfEndingTheProgram) {
     ASSERT_EQ(sigaction(SIGXFSZ, nullptr, &action), 0);
     EXPECT_EQ(action.sa_handler, SIG_IGN);
 
-    testing::TempFolder temp;
-    const std::string file = (temp.path() / "big").string();
+    test::TempFolder temp;
+    const std::string file = temp / "big";
     rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     rlimit small = saved;

@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "tests/platform/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace quorbals {
 namespace {
 
-using testing::CurrentFolder;
-using testing::TempFolder;
+using test::CurrentFolder;
+using test::TempFolder;
 
 // Lets background loading finish.
 void Settle(int milliseconds = 300) {
@@ -49,8 +49,8 @@ TEST(QtSoundPlayerTest, MissingFileGivesTheAlertAtEveryCue) {
 TEST(QtSoundPlayerTest, FoundFilesPlayWithoutAlertAndRepeatedCuesRestart) {
     TempFolder here;
     TempFolder program;
-    std::filesystem::copy_file(SourceWave("move.wav"), program.path() / "move.wav");
-    std::filesystem::copy_file(SourceWave("select.wav"), here.path() / "select.wav");
+    std::filesystem::copy_file(SourceWave("move.wav"), program / "move.wav");
+    std::filesystem::copy_file(SourceWave("select.wav"), here / "select.wav");
     CurrentFolder cd(here.path());
     int alerts = 0;
     QtSoundPlayer player(program.dir(), [&] { ++alerts; });

@@ -4,13 +4,13 @@
 
 #include <filesystem>
 
-#include "tests/platform/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace quorbals {
 namespace {
 
-using testing::CurrentFolder;
-using testing::TempFolder;
+using test::CurrentFolder;
+using test::TempFolder;
 
 TEST(WaveFileLocatorTest, PrefersTheCurrentFolderToTheProgramFolder) {
     TempFolder here;
@@ -21,8 +21,8 @@ TEST(WaveFileLocatorTest, PrefersTheCurrentFolderToTheProgramFolder) {
     CurrentFolder cd(here.path());
 
     WaveFileLocator locator(program.dir());
-    EXPECT_EQ(locator.Locate("select.wav"), (here.path() / "select.wav").string());
-    EXPECT_EQ(locator.Locate("move.wav"), (program.path() / "move.wav").string());
+    EXPECT_EQ(locator.Locate("select.wav"), here / "select.wav");
+    EXPECT_EQ(locator.Locate("move.wav"), program / "move.wav");
     EXPECT_EQ(locator.Locate("end.wav"), "");
 }
 
@@ -33,12 +33,12 @@ TEST(WaveFileLocatorTest, KeepsEachAnswerForTheRun) {
     WaveFileLocator locator(program.dir());
     {
         CurrentFolder cd(here.path());
-        EXPECT_EQ(locator.Locate("add.wav"), (program.path() / "add.wav").string());
+        EXPECT_EQ(locator.Locate("add.wav"), program / "add.wav");
         EXPECT_EQ(locator.Locate("end.wav"), "");
         // Files that turn up later change nothing.
         here.Write("add.wav", "here");
         program.Write("end.wav", "program");
-        EXPECT_EQ(locator.Locate("add.wav"), (program.path() / "add.wav").string());
+        EXPECT_EQ(locator.Locate("add.wav"), program / "add.wav");
         EXPECT_EQ(locator.Locate("end.wav"), "");
     }
     // A path found in the current folder is absolute, so leaving it does
@@ -48,7 +48,7 @@ TEST(WaveFileLocatorTest, KeepsEachAnswerForTheRun) {
     WaveFileLocator second(program.dir());
     {
         CurrentFolder cd(other.path());
-        EXPECT_EQ(second.Locate("remove.wav"), (other.path() / "remove.wav").string());
+        EXPECT_EQ(second.Locate("remove.wav"), other / "remove.wav");
     }
     EXPECT_TRUE(std::filesystem::path(second.Locate("remove.wav")).is_absolute());
 }
@@ -56,12 +56,12 @@ TEST(WaveFileLocatorTest, KeepsEachAnswerForTheRun) {
 TEST(WaveFileLocatorTest, TakesOnlyFilesNotFolders) {
     TempFolder here;
     TempFolder program;
-    std::filesystem::create_directory(here.path() / "select.wav");
+    std::filesystem::create_directory(here / "select.wav");
     program.Write("select.wav", "program");
     CurrentFolder cd(here.path());
 
     WaveFileLocator locator(program.dir());
-    EXPECT_EQ(locator.Locate("select.wav"), (program.path() / "select.wav").string());
+    EXPECT_EQ(locator.Locate("select.wav"), program / "select.wav");
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include "storage/saved_game.h"
 #include "tests/game/desk_builder.h"
 #include "tests/sim/run_sim.h"
-#include "tests/storage/temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "tools/sim/game_files.h"
 
 namespace quorbals::sim {

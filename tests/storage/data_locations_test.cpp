@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "storage/data_locations.h"
-#include "tests/storage/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace quorbals {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "storage/data_paths.h"
-#include "tests/storage/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace quorbals {
 namespace {

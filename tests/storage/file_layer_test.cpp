@@ -9,7 +9,7 @@
 #include "storage/file_system.h"
 #include "storage/saved_game.h"
 #include "storage/temporary_files.h"
-#include "tests/storage/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace quorbals {
 namespace {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "fuzz/decoder_checks.h"
-#include "tests/storage/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace quorbals {
 namespace {

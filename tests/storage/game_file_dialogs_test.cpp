@@ -8,7 +8,7 @@
 
 #include "storage/qt/game_file_dialogs.h"
 #include "tests/storage/modal_step.h"
-#include "tests/storage/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace quorbals {
 namespace {

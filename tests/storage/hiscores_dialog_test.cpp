@@ -13,7 +13,7 @@
 #include "storage/qt/hiscores_dialog.h"
 #include "tests/app/fake_front_end.h"
 #include "tests/storage/modal_step.h"
-#include "tests/storage/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace quorbals {
 namespace {

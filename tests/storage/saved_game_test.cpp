@@ -6,7 +6,7 @@
 #include "storage/file_error.h"
 #include "storage/little_endian.h"
 #include "storage/saved_game.h"
-#include "tests/storage/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace quorbals {
 namespace {

@@ -5,7 +5,7 @@
 #include "storage/file_error.h"
 #include "storage/little_endian.h"
 #include "storage/score_table.h"
-#include "tests/storage/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace quorbals {
 namespace {

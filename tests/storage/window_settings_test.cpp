@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "storage/window_settings.h"
-#include "tests/storage/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace quorbals {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/win32/desk_window.h"
+#include "view/win32/desk_window.h"
 #include "view/desk_geometry.h"
 
 namespace quorbals {

@@ -3,8 +3,8 @@
 // follows the icon files' recipe.
 #include <gtest/gtest.h>
 
-#include "app/win32/bevel_paint.h"
-#include "app/win32/picture_bitmap.h"
+#include "view/win32/bevel_paint.h"
+#include "view/win32/picture_bitmap.h"
 #include "app/win32/program_icon_art.h"
 #include "view/sprite_sheets.h"
 

@@ -20,7 +20,7 @@
 #include "storage/posix/errno_file_error.h"
 #include "storage/temporary_files.h"
 #include "tests/storage/posix/child_process.h"
-#include "tests/storage/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace quorbals {
 namespace {

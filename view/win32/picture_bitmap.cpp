@@ -1,4 +1,4 @@
-#include "app/win32/picture_bitmap.h"
+#include "view/win32/picture_bitmap.h"
 
 #include <algorithm>
 #include <cstring>

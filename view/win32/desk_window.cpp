@@ -1,4 +1,4 @@
-#include "app/win32/desk_window.h"
+#include "view/win32/desk_window.h"
 
 #include <vector>
 
@@ -74,7 +74,7 @@ DeskWindow::~DeskWindow() {
 
 bool DeskWindow::Create(HWND parent, int x, int y) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterDeskClass(instance, &DeskWindow::Procedure);
+    RegisterDeskClass(instance, &RouteToWindow<DeskWindow>);
     hwnd_ =
         CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, x, y, desk_.Picture().width,
                         desk_.Picture().height, parent, nullptr, instance, this);
@@ -133,18 +133,6 @@ void DeskWindow::ButtonUp(unsigned button, LPARAM lParam) {
     if (pressedHere && handlers_.mouseUp) {
         handlers_.mouseUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
     }
-}
-
-LRESULT CALLBACK DeskWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<DeskWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self || self->hwnd_ != hwnd) {
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return self->Handle(message, wParam, lParam);
 }
 
 LRESULT DeskWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

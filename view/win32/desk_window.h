@@ -6,9 +6,10 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/win32/picture_bitmap.h"
-#include "app/win32/win32_headers.h"
+#include "platform/win32/win32_headers.h"
+#include "platform/win32/window_procedure.h"
 #include "view/desk_picture.h"
+#include "view/win32/picture_bitmap.h"
 
 namespace quorbals {
 
@@ -43,7 +44,8 @@ public:
     const DeskPicture& Picture() const { return desk_; }
 
 private:
-    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Window>
+    friend LRESULT CALLBACK RouteToWindow(HWND, UINT, WPARAM, LPARAM);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
     void ButtonDown(unsigned button);

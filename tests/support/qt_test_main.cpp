@@ -1,5 +1,7 @@
-// One application object for all tests that need it, offscreen unless a
-// platform was chosen (test discovery runs without the test's environment).
+// The main of every test that needs the Qt application object: one
+// QApplication for all of them, on the offscreen platform unless one was
+// chosen (CTest lists the tests at build time without their environment,
+// and without a display).
 #include <gtest/gtest.h>
 
 #include <QApplication>

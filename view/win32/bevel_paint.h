@@ -1,7 +1,7 @@
 // The panels' one-pixel bevels, drawn with the system's 3D colours.
 #pragma once
 
-#include "app/win32/win32_headers.h"
+#include "platform/win32/win32_headers.h"
 #include "view/bevel.h"
 
 namespace quorbals {

@@ -3,7 +3,7 @@
 // from it with BitBlt and SRCCOPY.
 #pragma once
 
-#include "app/win32/win32_headers.h"
+#include "platform/win32/win32_headers.h"
 #include "view/pixel_picture.h"
 
 namespace quorbals {

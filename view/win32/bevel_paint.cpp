@@ -1,4 +1,4 @@
-#include "app/win32/bevel_paint.h"
+#include "view/win32/bevel_paint.h"
 
 #include <algorithm>
 

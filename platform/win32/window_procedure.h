@@ -1,0 +1,26 @@
+// Routes a window's messages to the object that made it. The object's
+// address travels in CreateWindowEx's last argument and is kept in the
+// window's user data; messages that come before the object knows its
+// handle, or after it let go of it, get the default handling.
+#pragma once
+
+#include "platform/win32/win32_headers.h"
+
+namespace quorbals {
+
+// Window needs HWND Handle() const and LRESULT Handle(UINT, WPARAM, LPARAM)
+// (which may be private, with this template as a friend).
+template <typename Window>
+LRESULT CALLBACK RouteToWindow(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self || self->Handle() != hwnd) {
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return self->Handle(message, wParam, lParam);
+}
+
+}  // namespace quorbals
