@@ -10,6 +10,9 @@ Outputs
   icons/quorbals-32-16colour.png  32 x 32, 16-colour palette (About box)
   icons/quorbals-<N>.png          N = 16, 32, 48, 64, 128, 256 (desktop icons)
   ornaments/corner-{tl,tr,bl,br}.png  15 x 15 each, transparent ground
+  win32/quorbals.ico              the Windows program icon: 16, 32 and 48 in
+                                  32-bit colour, 32 in 16 colours (the About
+                                  box's), 256 as PNG
 """
 
 import os
@@ -61,6 +64,78 @@ def write_palette_png(path, width, height, pixels, palette):
     png += _chunk(b"IEND", b"")
     with open(path, "wb") as out:
         out.write(png)
+
+
+# ---------------------------------------------------------------- ICO output
+
+
+def _and_mask(width, height, pixels):
+    """The 1-bit transparency mask, bottom row first, rows padded to 4 bytes."""
+    stride = (width + 31) // 32 * 4
+    out = bytearray()
+    for row in reversed(pixels):
+        line = bytearray(stride)
+        for x, p in enumerate(row):
+            if p[3] < 128:
+                line[x // 8] |= 0x80 >> (x % 8)
+        out += line
+    return bytes(out)
+
+
+def _dib_header(width, height, bits, colours=0):
+    # The height counts the colour rows and the mask rows together.
+    return struct.pack("<IiiHHIIiiII", 40, width, height * 2, 1, bits, 0, 0, 0, 0, colours, 0)
+
+
+def ico_bgra(width, height, pixels):
+    """A 32-bit image with alpha, bottom row first, plus the mask for old readers."""
+    body = bytearray()
+    for row in reversed(pixels):
+        for r, g, b, a in row:
+            body += bytes((b, g, r, a))
+    return _dib_header(width, height, 32) + bytes(body) + _and_mask(width, height, pixels)
+
+
+def ico_16colour(width, height, pixels, palette):
+    """A 4-bit image over a 16-entry palette; transparency lies in the mask."""
+    assert len(palette) <= 16 and width % 8 == 0
+    table = b"".join(bytes((p[2], p[1], p[0], 0)) for p in palette)
+    table += b"\0" * (4 * (16 - len(palette)))
+    body = bytearray()
+    for row in reversed(pixels):
+        indices = [palette.index(p) if p[3] else 0 for p in row]
+        for i in range(0, width, 2):
+            body.append((indices[i] << 4) | indices[i + 1])
+    return (_dib_header(width, height, 4, 16) + table + bytes(body) +
+            _and_mask(width, height, pixels))
+
+
+def png_bytes(width, height, pixels):
+    raw = bytearray()
+    for row in pixels:
+        raw.append(0)
+        for px in row:
+            raw += bytes(px)
+    png = b"\x89PNG\r\n\x1a\n"
+    png += _chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0))
+    png += _chunk(b"IDAT", zlib.compress(bytes(raw), 9))
+    png += _chunk(b"IEND", b"")
+    return png
+
+
+def write_ico(path, images):
+    """images: (width, height, colour count or 0, bits per pixel, image bytes)."""
+    header = struct.pack("<HHH", 0, 1, len(images))
+    offset = len(header) + 16 * len(images)
+    directory = bytearray()
+    data = bytearray()
+    for width, height, colours, bits, image in images:
+        # A side of 256 is written as 0.
+        directory += struct.pack("<BBBBHHII", width % 256, height % 256, colours, 0, 1, bits,
+                                 len(image), offset + len(data))
+        data += image
+    with open(path, "wb") as out:
+        out.write(header + bytes(directory) + bytes(data))
 
 
 def blank(width, height):
@@ -290,6 +365,16 @@ def main():
                        classic_icon(size))
     for size in (48, 64, 128, 256):
         write_rgba_png(os.path.join(icons, f"quorbals-{size}.png"), size, size, smooth_icon(size))
+
+    win32 = os.path.join(assets, "win32")
+    os.makedirs(win32, exist_ok=True)
+    write_ico(os.path.join(win32, "quorbals.ico"), [
+        (16, 16, 0, 32, ico_bgra(16, 16, classic_icon(16))),
+        (32, 32, 0, 32, ico_bgra(32, 32, classic_icon(32))),
+        (32, 32, 16, 4, ico_16colour(32, 32, classic_icon(32), palette)),
+        (48, 48, 0, 32, ico_bgra(48, 48, smooth_icon(48))),
+        (256, 256, 0, 32, png_bytes(256, 256, smooth_icon(256))),
+    ])
 
     for name, fx, fy in (("tl", False, False), ("tr", True, False), ("bl", False, True),
                          ("br", True, True)):

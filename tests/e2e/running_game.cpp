@@ -1,10 +1,36 @@
 #include "tests/e2e/running_game.h"
 
+#include <QDir>
+#include <QFile>
+
 namespace quorbals::e2e {
 
-RunningGame::RunningGame() = default;
+RunningGame::RunningGame() : program_(ProgramUnderTest()) {}
 
-bool RunningGame::Start() {
+RunningGame::~RunningGame() {
+    // Wine's own processes (the desktop, services) would outlive the display.
+    if (program_.windows) {
+        EndWine();
+    }
+}
+
+void RunningGame::EndWine() const {
+    QProcess server;
+    QProcessEnvironment env = x_.environment();
+    env.insert(QStringLiteral("WINEPREFIX"), program_.winePrefix);
+    server.setProcessEnvironment(env);
+    server.start(QStringLiteral("/usr/lib/wine/wineserver"), {QStringLiteral("-k")});
+    server.waitForFinished(10000);
+}
+
+QString RunningGame::dataDir() const {
+    if (program_.windows) {
+        return WineAppData(program_.winePrefix) + QStringLiteral("/Quorbals");
+    }
+    return home_.path() + QStringLiteral("/data/Quorbals");
+}
+
+bool RunningGame::Launch() {
     if (!x_.ok()) {
         failure_ = QStringLiteral("Xvfb and openbox did not start");
         return false;
@@ -13,12 +39,36 @@ bool RunningGame::Start() {
         failure_ = QStringLiteral("no temporary home folder");
         return false;
     }
-    qputenv("HOME", home_.path().toUtf8());
-    qputenv("XDG_DATA_HOME", (home_.path() + QStringLiteral("/data")).toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home_.path() + QStringLiteral("/config")).toUtf8());
-    x_.Launch(QStringLiteral(QUORBALS_BUILD_DIR "/quorbals"), {}, home_.path());
+    if (program_.windows) {
+        if (!launchedBefore_ && !WineAppData(program_.winePrefix).isEmpty()) {
+            QDir(dataDir()).removeRecursively();
+        }
+        // tools/wine-run.sh makes the prefix on its first use; that takes
+        // longer than any window wait here, so it is done beforehand.
+        if (!QFile::exists(program_.winePrefix + QStringLiteral("/.quorbals-prefix-ready"))) {
+            x_.Run(QStringLiteral(QUORBALS_SOURCE_DIR "/tools/wine-run.sh"),
+                   {program_.winePrefix, QStringLiteral("cmd.exe"), QStringLiteral("/c"),
+                    QStringLiteral("exit")},
+                   300000);
+        }
+        process_ = x_.Launch(QStringLiteral(QUORBALS_SOURCE_DIR "/tools/wine-run.sh"),
+                             {program_.winePrefix, program_.exe}, home_.path());
+    } else {
+        qputenv("HOME", home_.path().toUtf8());
+        qputenv("XDG_DATA_HOME", (home_.path() + QStringLiteral("/data")).toUtf8());
+        qputenv("XDG_CONFIG_HOME", (home_.path() + QStringLiteral("/config")).toUtf8());
+        process_ = x_.Launch(QStringLiteral(QUORBALS_BUILD_DIR "/quorbals"), {}, home_.path());
+    }
+    launchedBefore_ = true;
+    return true;
+}
 
-    const auto id = x_.FindWindow(QStringLiteral("Quorbals"));
+bool RunningGame::Start() {
+    return Launch() && FindMainWindow();
+}
+
+bool RunningGame::FindMainWindow(int timeoutMs) {
+    const auto id = x_.FindWindow(QStringLiteral("Quorbals"), timeoutMs);
     if (!id) {
         failure_ = QStringLiteral("no window titled exactly Quorbals");
         return false;
@@ -44,6 +94,27 @@ bool RunningGame::Start() {
     }
     failure_ = QStringLiteral("the Desk with its first balls never showed");
     return false;
+}
+
+bool RunningGame::Close() {
+    // Alt+F4 is openbox's Close: the window manager's close request, which
+    // both builds answer by saving their settings and ending.
+    x_.Activate(windowId_);
+    x_.Key(QStringLiteral("alt+F4"));
+    if (process_ == nullptr || !process_->waitForFinished(20000)) {
+        failure_ = QStringLiteral("the program did not end after its window was closed");
+        return false;
+    }
+    return true;
+}
+
+void RunningGame::EnterFileName(const QString& unixPath) {
+    // Both builds' dialogs start with the name box focused; Home and
+    // Shift+End select its text in either.
+    x_.Key(QStringLiteral("Home shift+End"));
+    x_.Type(PathForGame(unixPath));
+    SleepMs(200);
+    x_.Key(QStringLiteral("Return"));
 }
 
 std::optional<std::array<int, 81>> RunningGame::WaitForBoard(

@@ -1,11 +1,13 @@
-// The real game started on a private X display with its own home folder,
-// with its window and its Desk found on screen.
+// The real game started on a private X display with its own home folder
+// (the Qt game) or under Wine in the tests' prefix (the Windows game), with
+// its window and its Desk found on screen.
 #pragma once
 
 #include <QTemporaryDir>
 #include <optional>
 
 #include "tests/e2e/board_reader.h"
+#include "tests/e2e/game_program.h"
 #include "tests/e2e/x_session.h"
 
 namespace quorbals::e2e {
@@ -13,17 +15,38 @@ namespace quorbals::e2e {
 class RunningGame {
 public:
     RunningGame();
+    ~RunningGame();
+    RunningGame(const RunningGame&) = delete;
+    RunningGame& operator=(const RunningGame&) = delete;
 
+    // Starts the program (again, after Close) and returns at once. The data
+    // folder is emptied before the first start, so each test begins afresh.
+    bool Launch();
+    // Launch, then wait for the main window and the first game's balls.
     // False (with `failure` set) when the game did not come up.
     bool Start();
+    // Waits for the main window "Quorbals" and the dealt Desk in it.
+    bool FindMainWindow(int timeoutMs = 30000);
+    // Closes the main window as the window manager does and waits until the
+    // program has ended.
+    bool Close();
     const QString& failure() const { return failure_; }
 
+    const GameProgram& program() const { return program_; }
     XSession& x() { return x_; }
     QString home() const { return home_.path(); }
-    QString dataDir() const { return home_.path() + QStringLiteral("/data/Quorbals"); }
+    QString dataDir() const;
     QPoint desk() const { return desk_; }
     WindowGeometry window() const { return geometry_; }
     QString windowId() const { return windowId_; }
+
+    // A Unix path as the program under test names it.
+    QString PathForGame(const QString& unixPath) const {
+        return program_.windows ? WindowsPath(unixPath) : unixPath;
+    }
+    // Replaces the text of a file dialog's name box with `unixPath` and
+    // confirms it.
+    void EnterFileName(const QString& unixPath);
 
     QImage Shot() const { return x_.Screenshot(); }
     std::array<int, 81> Board() const { return ReadBoard(Shot(), desk_); }
@@ -37,9 +60,14 @@ public:
     QPoint DeskPoint(int px, int py) const { return desk_ + QPoint(px, py); }
 
 private:
+    void EndWine() const;
+
+    const GameProgram& program_;
     XSession x_;
     QTemporaryDir home_;
     QString failure_;
+    QProcess* process_ = nullptr;
+    bool launchedBefore_ = false;
     QString windowId_;
     WindowGeometry geometry_;
     QPoint desk_;

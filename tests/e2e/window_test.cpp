@@ -1,65 +1,51 @@
 // Starts the real game on a private X display and looks at what a player
-// sees: the window titled "Quorbals", the ruled Desk and the three opening
-// balls.
+// sees: the splash first, then the window titled "Quorbals" with its play
+// area, the ruled Desk and the three opening balls.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QTemporaryDir>
-
-#include "tests/e2e/board_reader.h"
-#include "tests/e2e/x_session.h"
+#include "tests/e2e/running_game.h"
 
 namespace quorbals::e2e {
 namespace {
 
-QString GameBinary() {
-    return QStringLiteral(QUORBALS_BUILD_DIR "/quorbals");
-}
-
 TEST(GameWindow, ShowsTheDeskWithThreeBallsAfterTheSplash) {
-    XSession x;
-    ASSERT_TRUE(x.ok()) << "Xvfb and openbox must start";
-    QTemporaryDir home;
-    ASSERT_TRUE(home.isValid());
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toUtf8());
-    x.Launch(GameBinary(), {}, home.path());
-
-    auto window = x.FindWindow(QStringLiteral("Quorbals"));
-    ASSERT_TRUE(window.has_value()) << "no window titled exactly Quorbals";
-    auto geometry = x.Geometry(*window);
-    ASSERT_TRUE(geometry.has_value());
-    EXPECT_EQ(geometry->width, 273);
-
-    // The first game is dealt at the first activation; give it a moment.
-    std::optional<QPoint> desk;
-    QImage shot;
-    for (int i = 0; i < 50 && !desk; ++i) {
-        SleepMs(200);
-        shot = x.Screenshot();
-        desk = FindDesk(shot, QRect(geometry->x - 10, geometry->y - 10, geometry->width + 20,
-                                    geometry->height + 20));
+    RunningGame game;
+    ASSERT_TRUE(game.Launch()) << game.failure().toStdString();
+    // The borderless About box stands for a second before the main window.
+    const auto splash = game.x().FindWindow(QStringLiteral("About"), 30000, 50);
+    EXPECT_TRUE(splash.has_value()) << "no splash titled About came up";
+    if (splash) {
+        game.x().Screenshot().save(ShotPath(QStringLiteral("splash")));
+        EXPECT_FALSE(game.x().FindWindow(QStringLiteral("Quorbals"), 0).has_value())
+            << "the main window showed while the splash stood";
     }
-    ASSERT_TRUE(desk.has_value()) << "the ruled Desk is not on screen";
-    shot.save(QStringLiteral(QUORBALS_BUILD_DIR "/tests/e2e-window.png"));
+    ASSERT_TRUE(game.FindMainWindow()) << game.failure().toStdString();
+    const WindowGeometry g = game.window();
+    // The play area is 273 wide; the X window holds the menu bar and the
+    // 306 high play area under it.
+    EXPECT_EQ(g.width, 273);
+    EXPECT_GT(g.height, 306);
+    EXPECT_LT(g.height, 306 + 40);
 
+    const QPoint desk = game.desk();
+    QImage shot = game.Shot();
+    shot.save(ShotPath(QStringLiteral("window")));
     // The Desk lies in the window's bottom part, under the menu and the strip.
-    EXPECT_NEAR(desk->x(), geometry->x + 5, 2);
-    // (xdotool reports the frame's top, the title bar included.)
-    EXPECT_GE(desk->y(), geometry->y + 33);
-    EXPECT_LE(desk->y() + 262, geometry->y + geometry->height + 30);
+    EXPECT_NEAR(desk.x(), g.x + 5, 2);
+    EXPECT_GE(desk.y(), g.y + 33);
+    EXPECT_LE(desk.y() + 262, g.y + g.height + 30);
 
     int balls = 0;
     for (int i = 0; i < 20; ++i) {
-        balls = CountBalls(ReadBoard(shot, *desk));
+        balls = CountBalls(ReadBoard(shot, desk));
         if (balls == 3)
             break;
         SleepMs(200);
-        shot = x.Screenshot();
+        shot = game.Shot();
     }
     EXPECT_EQ(balls, 3);
     // Every cell is either empty or a ball of one of the six colours.
-    for (int v : ReadBoard(shot, *desk)) {
+    for (int v : ReadBoard(shot, desk)) {
         EXPECT_GE(v, -1);
     }
 }

@@ -106,21 +106,31 @@ std::optional<QByteArray> XSession::Run(const QString& program, const QStringLis
     return p.readAllStandardOutput();
 }
 
-std::optional<QString> XSession::FindWindow(const QString& name, int timeoutMs) const {
-    const QString pattern = QStringLiteral("^") + name + QStringLiteral("$");
-    for (int waited = 0; waited < timeoutMs; waited += 200) {
-        auto out = Run(QStringLiteral("xdotool"),
-                       {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                        QStringLiteral("--name"), pattern});
-        if (out) {
-            const auto lines = QString::fromLatin1(*out).split(u'\n', Qt::SkipEmptyParts);
-            if (!lines.isEmpty()) {
-                return lines.first().trimmed();
-            }
+std::optional<QString> XSession::FindWindow(const QString& name, int timeoutMs, int pollMs) const {
+    for (int waited = 0;; waited += pollMs) {
+        const QStringList ids = Windows(name);
+        if (!ids.isEmpty()) {
+            return ids.first();
         }
-        SleepMs(200);
+        if (waited >= timeoutMs) {
+            return std::nullopt;
+        }
+        SleepMs(pollMs);
     }
-    return std::nullopt;
+}
+
+QStringList XSession::Windows(const QString& name) const {
+    const QString pattern = QStringLiteral("^") + name + QStringLiteral("$");
+    auto out =
+        Run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                        QStringLiteral("--name"), pattern});
+    QStringList ids;
+    if (out) {
+        for (const QString& line : QString::fromLatin1(*out).split(u'\n', Qt::SkipEmptyParts)) {
+            ids.push_back(line.trimmed());
+        }
+    }
+    return ids;
 }
 
 std::optional<WindowGeometry> XSession::Geometry(const QString& windowId) const {
@@ -151,6 +161,11 @@ std::optional<WindowGeometry> XSession::Geometry(const QString& windowId) const 
 QString XSession::ActiveWindow() const {
     auto out = Run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")});
     return out ? QString::fromLatin1(*out).trimmed() : QString();
+}
+
+void XSession::Activate(const QString& windowId) const {
+    Run(QStringLiteral("xdotool"),
+        {QStringLiteral("windowactivate"), QStringLiteral("--sync"), windowId}, 5000);
 }
 
 QImage XSession::Screenshot() const {

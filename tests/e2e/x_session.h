@@ -38,10 +38,16 @@ public:
     std::optional<QByteArray> Run(const QString& program, const QStringList& args,
                                   int timeoutMs = 20000) const;
 
-    // The first visible window whose name is exactly `name`, waiting for it.
-    std::optional<QString> FindWindow(const QString& name, int timeoutMs = 20000) const;
+    // The first visible window whose name is exactly `name`, waiting for it,
+    // looking every `pollMs`; a timeout of 0 looks once.
+    std::optional<QString> FindWindow(const QString& name, int timeoutMs = 20000,
+                                      int pollMs = 200) const;
+    // Every visible window whose name is exactly `name`.
+    QStringList Windows(const QString& name) const;
     std::optional<WindowGeometry> Geometry(const QString& windowId) const;
     QString ActiveWindow() const;
+    // Gives a window the focus, waiting until it has it.
+    void Activate(const QString& windowId) const;
 
     QImage Screenshot() const;
 

@@ -1,0 +1,51 @@
+#!/bin/sh
+# Cross-builds the Windows game into build-win/ and packages it:
+#   build-win/quorbals-2.1-win64.zip   the program, its help, sounds, licence, read-me
+#   build-win/quorbals-2.1-setup.exe   the NSIS installer of the same files
+#
+#   tools/make_windows.sh [--no-build]
+# --no-build packages what build-win/ already holds.
+set -eu
+cd "$(dirname "$0")/.."
+root=$(pwd)
+build=$root/build-win
+version=2.1
+
+if [ "${1:-}" != "--no-build" ]; then
+    cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DQUORBALS_WERROR=ON
+    cmake --build "$build" -j2 --target quorbals quorbals-sim
+fi
+[ -f "$build/quorbals.exe" ] || { echo "make_windows.sh: no $build/quorbals.exe" >&2; exit 1; }
+for tool in makensis x86_64-w64-mingw32-strip python3; do
+    command -v "$tool" >/dev/null || { echo "make_windows.sh: $tool is missing" >&2; exit 1; }
+done
+
+# The files as they lie in the installed folder; the zip holds them in a
+# folder "Quorbals".
+stage=$build/package/Quorbals
+rm -rf "$build/package"
+mkdir -p "$stage"
+x86_64-w64-mingw32-strip -o "$stage/quorbals.exe" "$build/quorbals.exe"
+cp assets/quorbals.chm "$stage/"
+for sound in add end move remove select; do
+    cp "assets/sounds/$sound.wav" "$stage/"
+done
+# Notepad of older Windows shows text only with CRLF line ends.
+sed 's/\r*$/\r/' LICENSE >"$stage/LICENSE.txt"
+sed 's/\r*$/\r/' tools/windows/README.txt >"$stage/README.txt"
+
+zip_file=$build/quorbals-$version-win64.zip
+rm -f "$zip_file"
+python3 - "$build/package" "$zip_file" <<'PY'
+import os, sys, zipfile
+top, out = sys.argv[1], sys.argv[2]
+with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as z:
+    for name in sorted(os.listdir(os.path.join(top, "Quorbals"))):
+        z.write(os.path.join(top, "Quorbals", name), "Quorbals/" + name)
+PY
+
+setup=$build/quorbals-$version-setup.exe
+makensis -V2 -NOCD -DSTAGE="$stage" -DOUTFILE="$setup" -DICON="$root/assets/win32/quorbals.ico" \
+    tools/windows/quorbals.nsi
+echo "made $zip_file"
+echo "made $setup"
