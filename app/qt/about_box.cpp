@@ -52,7 +52,7 @@ TF_About::TF_About(QWidget* parent) : QDialog(parent) {
     Image1->setGeometry(5, 5, 32, 32);
     Image1->setPixmap(ProgramIcon32());
 
-    L_Title = new QLabel(QStringLiteral("Quorbals"), P_Form);
+    L_Title = new QLabel(QString::fromUtf8(kProgramName), P_Form);
     QFont title(QStringLiteral("Arial"));
     title.setPixelSize(24);
     title.setBold(true);
