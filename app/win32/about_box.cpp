@@ -247,13 +247,6 @@ LRESULT TF_About::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 End(false);
             }
             return 0;
-        case WM_NCDESTROY:
-            SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-            {
-                const HWND gone = hwnd_;
-                hwnd_ = nullptr;
-                return DefWindowProcW(gone, message, wParam, lParam);
-            }
         default:
             break;
     }

@@ -174,14 +174,6 @@ LRESULT TF_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             PostQuitMessage(0);
             return 0;
-        case WM_NCDESTROY:
-            // The window is gone: nothing may use its handle any more.
-            SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-            {
-                const HWND gone = hwnd_;
-                hwnd_ = nullptr;
-                return DefWindowProcW(gone, message, wParam, lParam);
-            }
         default:
             break;
     }

@@ -8,8 +8,8 @@
 
 namespace quorbals {
 
-// Window needs HWND Handle() const and LRESULT Handle(UINT, WPARAM, LPARAM)
-// (which may be private, with this template as a friend).
+// Window needs HWND Handle() const, LRESULT Handle(UINT, WPARAM, LPARAM) and
+// an HWND hwnd_ (both may be private, with this template as a friend).
 template <typename Window>
 LRESULT CALLBACK RouteToWindow(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
@@ -18,6 +18,12 @@ LRESULT CALLBACK RouteToWindow(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     }
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self || self->Handle() != hwnd) {
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        // The window is gone: nothing may use its handle any more.
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
     return self->Handle(message, wParam, lParam);

@@ -183,13 +183,6 @@ LRESULT DeskWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CAPTURECHANGED:
             buttonsDown_ = 0;
             return 0;
-        case WM_NCDESTROY:
-            SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-            {
-                const HWND gone = hwnd_;
-                hwnd_ = nullptr;
-                return DefWindowProcW(gone, message, wParam, lParam);
-            }
         default:
             return DefWindowProcW(hwnd_, message, wParam, lParam);
     }
