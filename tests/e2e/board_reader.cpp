@@ -116,4 +116,15 @@ std::vector<int> ReachableFrom(const std::array<int, 81>& board, int from) {
     return found;
 }
 
+std::string BoardText(const std::array<int, 81>& board) {
+    std::string text;
+    for (int i = 0; i < 81; ++i) {
+        const int v = board[i];
+        text += v == -1 ? '.' : v >= 0 ? static_cast<char>('0' + v) : '?';
+        if (i % 9 == 8)
+            text += '\n';
+    }
+    return text;
+}
+
 }  // namespace quorbals::e2e

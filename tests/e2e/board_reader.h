@@ -7,6 +7,7 @@
 #include <QRect>
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace quorbals::e2e {
@@ -23,6 +24,10 @@ std::array<int, 81> ReadBoard(const QImage& shot, QPoint desk);
 QPoint CellCentre(QPoint desk, int x, int y);
 
 int CountBalls(const std::array<int, 81>& board);
+
+// Nine lines of nine characters ('.' free, '0'..'5' a ball, '?' unread),
+// for failure messages.
+std::string BoardText(const std::array<int, 81>& board);
 
 // Every free cell reachable from cell `from` through free cells, in the
 // order a depth-first walk meets them.

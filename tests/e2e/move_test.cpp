@@ -56,13 +56,20 @@ TEST(GameMove, BallTravelsToTheCellAndTheTurnFollows) {
     // The ball leaves its cell, is seen on its way (neither at the start nor
     // at the target) and lands on the target; then three balls arrive.
     bool seenOnItsWay = false;
+    std::array<int, 81> last{};
     const auto after = game.WaitForBoard([&](const std::array<int, 81>& b) {
+        last = b;
         if (b[from] != colour && b[to] != colour)
             seenOnItsWay = true;
         return b[from] == -1 && b[to] == colour && CountBalls(b) != CountBalls(before);
     });
     game.x().Screenshot().save(ShotPath(QStringLiteral("move")));
-    ASSERT_TRUE(after.has_value()) << "the move or its turn never showed";
+    ASSERT_TRUE(after.has_value())
+        << "the move or its turn never showed: ball " << colour << " from cell " << from
+        << " to cell " << to << "; the Desk at " << game.desk().x() << "," << game.desk().y()
+        << " read at the start\n"
+        << BoardText(before) << "and at the end\n"
+        << BoardText(last);
     EXPECT_EQ(CountBalls(*after), CountBalls(before) + 3);
     EXPECT_TRUE(seenOnItsWay) << "the ball jumped to its target";
 }

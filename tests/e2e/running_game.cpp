@@ -80,19 +80,35 @@ bool RunningGame::FindMainWindow(int timeoutMs) {
         return false;
     }
     geometry_ = *g;
-    const QRect around(g->x - 10, g->y - 10, g->width + 20, g->height + 40);
-    for (int i = 0; i < 50; ++i) {
+    // The first game is dealt on the first activation, which also places the
+    // window again once its frame is known; a busy machine may show the Desk
+    // before that move. Only a Desk and board seen unchanged in shots half a
+    // second apart are taken.
+    std::optional<QPoint> lastDesk;
+    std::array<int, 81> lastBoard{};
+    int steadyMs = 0;
+    for (int i = 0; i < 75; ++i) {
         const QImage shot = x_.Screenshot();
-        if (auto d = FindDesk(shot, around)) {
-            desk_ = *d;
-            // The first game is dealt on the first activation.
-            if (CountBalls(ReadBoard(shot, desk_)) > 0) {
+        const auto gNow = x_.Geometry(windowId_);
+        const WindowGeometry w = gNow ? *gNow : geometry_;
+        const QRect around(w.x - 10, w.y - 10, w.width + 20, w.height + 40);
+        const auto d = FindDesk(shot, around);
+        const auto board = d ? ReadBoard(shot, *d) : std::array<int, 81>{};
+        if (d && CountBalls(board) > 0 && d == lastDesk && board == lastBoard) {
+            steadyMs += 200;
+            if (steadyMs >= 400) {
+                desk_ = *d;
+                geometry_ = w;
                 return true;
             }
+        } else {
+            steadyMs = 0;
         }
+        lastDesk = d;
+        lastBoard = board;
         SleepMs(200);
     }
-    failure_ = QStringLiteral("the Desk with its first balls never showed");
+    failure_ = QStringLiteral("the Desk with its first balls never showed, or never held still");
     return false;
 }
 
