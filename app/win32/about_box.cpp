@@ -1,6 +1,7 @@
 #include "app/win32/about_box.h"
 
 #include "app/program_texts.h"
+#include "app/win32/client_size.h"
 #include "app/win32/program_icon_art.h"
 #include "app/win32/text.h"
 #include "view/win32/bevel_paint.h"
@@ -96,15 +97,7 @@ bool TF_About::Create(HWND owner) {
 
 void TF_About::FormActivate() {
     // The client area is exactly the panel, in either border style.
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    if (client.right != kFormSize || client.bottom != kFormSize) {
-        RECT window{};
-        GetWindowRect(hwnd_, &window);
-        SetWindowPos(hwnd_, nullptr, 0, 0, window.right - window.left + kFormSize - client.right,
-                     window.bottom - window.top + kFormSize - client.bottom,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    FitClientArea(hwnd_, kFormSize, kFormSize);
     version_ = kAboutVersion;
     date_ = kAboutDate;
 }

@@ -2,6 +2,7 @@
 
 #include "app/program_texts.h"
 #include "app/win32/about_box.h"
+#include "app/win32/client_size.h"
 #include "app/win32/file_dialogs.h"
 #include "app/win32/main_menu.h"
 #include "app/win32/message_box.h"
@@ -357,15 +358,7 @@ void TF_Main::SetClientSize(int width, int height) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // A menu bar taller than one line is not in that estimate: measure and
     // correct once.
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    if (client.right != width || client.bottom != height) {
-        RECT window{};
-        GetWindowRect(hwnd_, &window);
-        SetWindowPos(hwnd_, nullptr, 0, 0, window.right - window.left + width - client.right,
-                     window.bottom - window.top + height - client.bottom,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    FitClientArea(hwnd_, width, height);
 }
 
 void TF_Main::MoveWindow(int left, int top) {
