@@ -1,4 +1,4 @@
-// The route from the selected ball (PathStart) to a free cell: a greedy
+// The route from the selected ball (state.path.start) to a free cell: a greedy
 // walk that backs out of dead ends, then a pruning walk back from the target.
 //
 // The route lives in state.path.grid: -1 free, -2 blocked (a ball, the
@@ -58,7 +58,7 @@ ShortcutResult TryShortcut(GameState& state, Cell cell, Direction d);
 // `to` (neither is changed). False when the walk exceeded the count limit.
 bool UnlinkBetween(GameState& state, Cell from, Cell to);
 
-// The cells of the found route, FirstStep first and PathTarget last,
+// The cells of the found route, path.firstStep first and path.target last,
 // following forward directions. length is 0 when the chain is broken.
 struct Route {
     std::array<Cell, kCellCount> cells{};

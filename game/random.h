@@ -7,13 +7,13 @@
 
 namespace quorbals {
 
-// Advances RandomState, then returns floor(n * RandomState / 2^32), 0..n-1.
+// Advances state.randomState r, then returns floor(n * r / 2^32), 0..n-1.
 std::int32_t RandomBelow(GameState& state, std::int32_t n);
 
 // Milliseconds since midnight UTC of the system clock.
 std::uint32_t MillisecondsSinceMidnightUtc();
 
-// RandomState := MillisecondsSinceMidnightUtc().
+// state.randomState := MillisecondsSinceMidnightUtc().
 void SeedRandomFromClock(GameState& state);
 
 }  // namespace quorbals

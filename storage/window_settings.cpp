@@ -49,10 +49,6 @@ void SaveWindowSettings(const std::string& settingsFile, const WindowSettingsRec
     WriteFileAtomically(settingsFile, bytes);
 }
 
-std::int32_t CentredPosition(std::int32_t screenExtent, std::int32_t windowExtent) {
-    return (screenExtent - windowExtent) / 2;
-}
-
 std::int32_t ClampPosition(std::int32_t stored, std::int32_t screenExtent,
                            std::int32_t windowExtent) {
     std::int32_t value = stored < 0 ? 0 : stored;

@@ -47,9 +47,6 @@ SettingsLoad LoadWindowSettings(const std::string& settingsFile);
 // Writes the 9 bytes atomically; nothing is clamped. Throws FileError.
 void SaveWindowSettings(const std::string& settingsFile, const WindowSettingsRecord& record);
 
-// (screen - window) / 2, truncated toward zero.
-std::int32_t CentredPosition(std::int32_t screenExtent, std::int32_t windowExtent);
-
 // A stored coordinate pulled onto the screen: below 0 becomes 0, then a
 // value at or beyond screen - window becomes screen - window (negative when
 // the window is larger than the screen).

@@ -10,7 +10,7 @@ namespace quorbals {
 // Blanks every cell marked since the selection; keeps the marks, no repaint.
 void EraseArrows(GameState& state, Effects& effects);
 
-// Draws and marks every route cell of the path grid, sets PathReady to 1
+// Draws and marks every route cell of the path grid, sets path.ready to 1
 // and repaints the Desk once.
 void DrawArrows(GameState& state, Effects& effects, const ViewTables& tables);
 

@@ -7,7 +7,7 @@
 namespace quorbals {
 
 // The body of the move timer's tick. On arrival it stops the move timer,
-// sets TurnPhase to 0 and starts the wait timer.
+// sets state.turnPhase to 0 and starts the wait timer.
 void MoveTimerTick(GameState& state, Effects& effects);
 
 }  // namespace quorbals

@@ -66,7 +66,7 @@ void DeskMouseLeave(GameState& state, Effects& effects, bool busy) {
     if (busy || !HasSelection(state)) {
         return;
     }
-    // PathTarget and PathReady stay, as after a move off the Desk.
+    // path.target and path.ready stay, as after a move off the Desk.
     EraseArrows(state, effects);
     effects.RepaintDesk();
 }
@@ -95,7 +95,7 @@ void DeskMouseUp(GameState& state, Effects& effects, const ViewTables& tables, s
         } else {
             // The marks are about to be forgotten: make sure no arrow of this
             // selection stays on the picture when the release comes without a
-            // pointer move to its spot. Only a drawn route (PathReady 1) can
+            // pointer move to its spot. Only a drawn route (path.ready 1) can
             // still be showing, and marked cells stay free while a ball is
             // selected, so this blanks nothing else.
             if (state.path.ready == 1) {

@@ -1,5 +1,5 @@
-// SD_SaveGame and OD_OpenGame: the system's save and open dialogs for
-// saved games, on paths in UTF-8.
+// The system's save and open dialogs for saved games ("Save game" and
+// "Load game"), on paths in UTF-8.
 #pragma once
 
 #include <optional>

@@ -98,10 +98,5 @@ TEST(WindowSettingsTest, ClampingPullsTheWindowOntoTheScreen) {
     EXPECT_EQ(ClampPosition(50, 200, 279), -79);
 }
 
-TEST(WindowSettingsTest, CentringTruncatesTowardZero) {
-    EXPECT_EQ(CentredPosition(1024, 279), 372);
-    EXPECT_EQ(CentredPosition(200, 279), -39);
-}
-
 }  // namespace
 }  // namespace quorbals

@@ -24,8 +24,6 @@ public:
     void CopyTo(HDC target, int x, int y, PixelRect r) const;
 
     HDC Dc() const { return dc_; }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
     bool Valid() const { return bits_ != nullptr; }
     // The pixel at (x, y) as the bitmap holds it, for checks.
     Pixel At(int x, int y) const;
