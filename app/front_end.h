@@ -6,7 +6,10 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+
+#include "view/pixel_picture.h"
 
 namespace quorbals {
 
@@ -52,15 +55,15 @@ class FrontEnd {
 public:
     virtual ~FrontEnd() = default;
 
-    // Pictures: opaque tile copies into the Desk picture (none repaints),
-    // the previews (repainted at once), the reset to the clean Desk, the
-    // flush of what was drawn since the last repaint.
-    virtual void DrawBallTile(int x, int y, int color, int frame) = 0;
-    virtual void DrawEmptyTile(int x, int y) = 0;
-    virtual void DrawArrowSprite(int x, int y, int index) = 0;
-    virtual void DrawPreviewTile(int slot, int color) = 0;
-    virtual void ResetDesk() = 0;
-    virtual void RepaintDesk() = 0;
+    // Showing the shared pictures (MainCommands::Pictures()). None draws:
+    // the shared code has drawn already and says what changed.
+    // These rectangles of the Desk picture changed: repaint them on screen.
+    virtual void ShowDeskRects(std::span<const PixelRect> rects) = 0;
+    // The Desk picture was reset: call MainCommands::FlushDesk() once the
+    // running handler has returned to the event loop.
+    virtual void FlushDeskSoon() = 0;
+    // A preview picture changed: repaint it on screen at once.
+    virtual void ShowPreview(int slot) = 0;
     virtual void SetScoreText(const std::string& text) = 0;
 
     virtual bool TimerRunning(AppTimer timer) const = 0;

@@ -24,8 +24,8 @@ std::array<std::string, 3> ScoreRowTexts(const ScoreTable& table, int slot) {
 }
 
 BoxPosition NameBoxPosition(int slot) {
-    return {kScoreGridLeft + kScoreColumnWidths[0] + 3,
-            kScoreGridTop + 2 + (kScoreRowHeight + 1) * (slot + 1)};
+    return {kScoreGrid.x + kScoreColumnWidths[0] + 3,
+            kScoreGrid.y + 2 + (kScoreRowHeight + kScoreGridLine) * (slot + 1)};
 }
 
 void WriteScoreRows(HighScoreDialog& dialog, const ScoreTable& table) {

@@ -9,17 +9,10 @@
 
 #include "app/app_state.h"
 #include "app/front_end.h"
+#include "app/high_score_dialog_layout.h"
 #include "storage/score_table.h"
 
 namespace quorbals {
-
-// The dialog's grid: 12 rows of 22 pixels plus a line, columns of 38, 151
-// and 52 pixels, at (16, 16) of the dialog.
-constexpr int kScoreGridLeft = 16;
-constexpr int kScoreGridTop = 16;
-constexpr int kScoreGridRows = 12;
-constexpr int kScoreRowHeight = 22;
-constexpr std::array<int, 3> kScoreColumnWidths = {38, 151, 52};
 
 // Header cell texts, UTF-8: the numero sign, "Name", "Scores".
 std::string ScoreHeaderText(int column);
@@ -36,7 +29,7 @@ constexpr bool EscapeClosesScores(bool okButtonHasFocus) {
     return okButtonHasFocus;
 }
 
-// The header and rows 1..Count, as the dialog's first activation writes them.
+// The header and rows 1..table.count, as the dialog's first activation writes them.
 void WriteHeaderAndRows(HighScoreDialog& dialog, const ScoreTable& table);
 void WriteScoreRows(HighScoreDialog& dialog, const ScoreTable& table);
 // Empties the three cells of rows 1..10.
@@ -47,12 +40,12 @@ void ClearScoreRows(HighScoreDialog& dialog);
 // table then stays empty and is never written over that file.
 void SetUpHighScores(AppState& app);
 
-// A game has ended with Score: enters it when it makes the table, shows the
-// dialog (with the name box only when entered), takes the typed name and
-// writes ScoreFile. A table that was never read from an existing file is
-// read again first; if that fails too, the failure goes to `report`, the
-// entry is shown from memory and the file is left as it was. Throws
-// FileError when ScoreFile could not be written (the table in memory and
+// A game has ended with app.game.score: enters it when it makes the table,
+// shows the dialog (with the name box only when entered), takes the typed
+// name and writes paths.scoreFile. A table that was never read from an
+// existing file is read again first; if that fails too, the failure goes to
+// `report`, the entry is shown from memory and the file is left as it was.
+// Throws FileError when the file could not be written (the table in memory and
 // the grid keep the new entry). Returns whether the score was entered.
 bool EnterHighScoreCommand(AppState& app, FrontEnd& fe,
                            const std::function<void(const std::string&)>& report);

@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "app/game_file_commands.h"
 #include "app/high_score_commands.h"
@@ -231,27 +232,47 @@ void MainCommands::StopTimer(GameTimer timer) {
 }
 
 void MainCommands::DrawBallTile(int x, int y, int color, int frame) {
-    fe_.DrawBallTile(x, y, color, frame);
+    pictures_.desk.DrawBallTile(x, y, color, frame);
 }
 
 void MainCommands::DrawEmptyTile(int x, int y) {
-    fe_.DrawEmptyTile(x, y);
+    pictures_.desk.DrawEmptyTile(x, y);
 }
 
 void MainCommands::DrawArrowSprite(int x, int y, int index) {
-    fe_.DrawArrowSprite(x, y, index);
+    pictures_.desk.DrawArrowSprite(x, y, index);
 }
 
 void MainCommands::DrawPreviewTile(int slot, int color) {
-    fe_.DrawPreviewTile(slot, color);
+    if (slot < 0 || slot >= kPreviewCount) {
+        return;
+    }
+    if (pictures_.previews[static_cast<std::size_t>(slot)].DrawPreviewTile(color)) {
+        fe_.ShowPreview(slot);
+    }
 }
 
 void MainCommands::ResetDesk() {
-    fe_.ResetDesk();
+    pictures_.desk.ResetDesk();
+    // A new game repaints nothing itself: the clean Desk and the balls dealt
+    // on it reach the screen once the handler is done, unless a repaint
+    // flushes them earlier.
+    if (!flushRequested_) {
+        flushRequested_ = true;
+        fe_.FlushDeskSoon();
+    }
 }
 
 void MainCommands::RepaintDesk() {
-    fe_.RepaintDesk();
+    const std::vector<PixelRect> rects = pictures_.desk.Flush();
+    if (!rects.empty()) {
+        fe_.ShowDeskRects(rects);
+    }
+}
+
+void MainCommands::FlushDesk() {
+    flushRequested_ = false;
+    RepaintDesk();
 }
 
 void MainCommands::SetScoreText(std::int32_t score) {

@@ -10,16 +10,11 @@
 
 #include "app/app_state.h"
 #include "app/front_end.h"
+#include "app/main_window_layout.h"
 #include "game/effects.h"
+#include "view/play_pictures.h"
 
 namespace quorbals {
-
-// The play area under the menu bar: the strip and the Desk panel, which
-// overlaps the strip by one pixel.
-constexpr int kPlayWidth = 273;
-constexpr int kStripHeight = 33;
-constexpr int kDeskPanelSize = 273;
-constexpr int kPlayHeight = kStripHeight + kDeskPanelSize;  // 306
 
 constexpr int kGlowIntervalMs = 100;
 constexpr int kWaitIntervalMs = 100;
@@ -27,7 +22,15 @@ constexpr int kMoveIntervalMs = 50;
 
 class MainCommands final : public Effects {
 public:
-    MainCommands(AppState& app, FrontEnd& frontEnd) : app_(app), fe_(frontEnd) {}
+    MainCommands(AppState& app, FrontEnd& frontEnd)
+        : app_(app), fe_(frontEnd), pictures_(app.tables) {}
+
+    // The Desk, preview and sheet pictures the front end shows.
+    PlayPictures& Pictures() { return pictures_; }
+    const PlayPictures& Pictures() const { return pictures_; }
+    // Hands the front end what changed in the Desk picture since the last
+    // flush (the reset's whole picture included).
+    void FlushDesk();
 
     // The main window's creation: the paths, the window settings (size,
     // centring, Sound, stored position), then the first seeding.
@@ -97,6 +100,9 @@ private:
 
     AppState& app_;
     FrontEnd& fe_;
+    PlayPictures pictures_;
+    // A reset's flush is asked of the front end once until it comes.
+    bool flushRequested_ = false;
 };
 
 }  // namespace quorbals

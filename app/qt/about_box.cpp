@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include "app/qt/centring.h"
 
+#include "app/about_box_layout.h"
 #include "app/program_texts.h"
 #include "assets/resources.h"
 #include "view/qt/bevel_panel.h"
@@ -13,21 +14,31 @@
 namespace quorbals {
 
 namespace {
-constexpr int kFormSize = 273;
 
-QLabel* MakeLine(QWidget* parent, int top) {
-    auto* label = new QLabel(parent);
-    label->setGeometry(10, top, 253, 20);
-    label->setAlignment(Qt::AlignCenter);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(15);
-    label->setFont(font);
+QFont MakeFont(const FontSpec& spec) {
+    QFont font(QString::fromLatin1(spec.family));
+    font.setPixelSize(spec.pixelHeight);
+    font.setBold(spec.bold);
+    return font;
+}
+
+void SetTextColour(QLabel* label, DesignColour colour) {
     QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, Qt::black);
-    pal.setColor(QPalette::ButtonText, Qt::black);
+    pal.setColor(QPalette::WindowText, QColor(QRgb(colour)));
+    pal.setColor(QPalette::ButtonText, QColor(QRgb(colour)));
     label->setPalette(pal);
+}
+
+QLabel* MakeLine(QWidget* parent, const AboutLine& line) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(line.name));
+    label->setGeometry(line.rect.x, line.rect.y, line.rect.width, line.rect.height);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(MakeFont(kAboutLineFont));
+    SetTextColour(label, kAboutLineColour);
     return label;
 }
+
 }  // namespace
 
 QPixmap ProgramIcon32() {
@@ -35,43 +46,37 @@ QPixmap ProgramIcon32() {
 }
 
 TF_About::TF_About(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About"));
-    QFont base(QStringLiteral("MS Sans Serif"));
-    base.setPixelSize(11);
-    setFont(base);
+    setWindowTitle(QString::fromUtf8(kAboutCaption));
+    setFont(MakeFont(kAboutBaseFont));
 
     P_Form = new BevelPanel(this, Bevel::Lowered, Bevel::Raised);
-    P_Form->setGeometry(0, 0, kFormSize, kFormSize);
+    P_Form->setGeometry(kAboutForm.x, kAboutForm.y, kAboutForm.width, kAboutForm.height);
 
     // The icon's frame swallows clicks: only the icon itself closes the box.
     P_Icon = new BevelPanel(P_Form, Bevel::Lowered, Bevel::Raised);
-    P_Icon->setGeometry(8, 8, 43, 43);
+    P_Icon->setGeometry(kAboutIconFrame.x, kAboutIconFrame.y, kAboutIconFrame.width,
+                        kAboutIconFrame.height);
     P_Icon->installEventFilter(this);
 
     Image1 = new QLabel(P_Icon);
-    Image1->setGeometry(5, 5, 32, 32);
+    Image1->setGeometry(kAboutIconImage.x, kAboutIconImage.y, kAboutIconImage.width,
+                        kAboutIconImage.height);
     Image1->setPixmap(ProgramIcon32());
 
     L_Title = new QLabel(QString::fromUtf8(kProgramName), P_Form);
-    QFont title(QStringLiteral("Arial"));
-    title.setPixelSize(24);
-    title.setBold(true);
-    L_Title->setFont(title);
-    QPalette titlePal = L_Title->palette();
-    titlePal.setColor(QPalette::WindowText, Qt::blue);
-    titlePal.setColor(QPalette::ButtonText, Qt::blue);
-    L_Title->setPalette(titlePal);
-    L_Title->move(80, 14);
+    L_Title->setFont(MakeFont(kAboutTitleFont));
+    SetTextColour(L_Title, kAboutTitleColour);
+    L_Title->move(kAboutTitleX, kAboutTitleY);
     L_Title->adjustSize();
 
-    L_Version = MakeLine(P_Form, 54);
-    L_Author = MakeLine(P_Form, 120);
-    L_Author->setText(QString::fromUtf8(kAboutCredit));
-    L_Home = MakeLine(P_Form, 152);
-    L_Home->setText(QString::fromUtf8(kAboutHome));
-    L_Email = MakeLine(P_Form, 184);
-    L_Email->setText(QString::fromUtf8(kAboutContact));
-    L_Date = MakeLine(P_Form, 217);
+    QLabel** lines[] = {&L_Version, &L_Author, &L_Home, &L_Email, &L_Date};
+    for (std::size_t i = 0; i < kAboutLines.size(); ++i) {
+        *lines[i] = MakeLine(P_Form, kAboutLines[i]);
+        // Version and date are filled in at every activation.
+        if (lines[i] != &L_Version && lines[i] != &L_Date) {
+            (*lines[i])->setText(QString::fromUtf8(kAboutLines[i].text));
+        }
+    }
 
     for (QWidget* w : {static_cast<QWidget*>(P_Form), static_cast<QWidget*>(Image1),
                        static_cast<QWidget*>(L_Title), static_cast<QWidget*>(L_Version),
@@ -79,7 +84,7 @@ TF_About::TF_About(QWidget* parent) : QDialog(parent) {
                        static_cast<QWidget*>(L_Email), static_cast<QWidget*>(L_Date)}) {
         w->installEventFilter(this);
     }
-    setFixedSize(kFormSize, kFormSize);
+    setFixedSize(kAboutForm.width, kAboutForm.height);
 }
 
 void TF_About::SetBorderStyle(BorderStyle style) {

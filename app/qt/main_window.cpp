@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <cstdlib>
+#include <string_view>
 
 #include "app/program_texts.h"
 #include "app/qt/about_box.h"
@@ -40,9 +41,9 @@ TF_Main::TF_Main(MainWindowServices services, QWidget* parent)
     T_GlowTimer.setInterval(kGlowIntervalMs);
     WaitTimer.setInterval(kWaitIntervalMs);
     MoveTimer.setInterval(kMoveIntervalMs);
-    connect(&T_GlowTimer, &QTimer::timeout, this, [this] { T_GlowTimerTimer(); });
-    connect(&WaitTimer, &QTimer::timeout, this, [this] { WaitTimerTimer(); });
-    connect(&MoveTimer, &QTimer::timeout, this, [this] { MoveTimerTimer(); });
+    connect(&T_GlowTimer, &QTimer::timeout, this, [this] { commands.T_GlowTimerTimer(); });
+    connect(&WaitTimer, &QTimer::timeout, this, [this] { commands.WaitTimerTimer(); });
+    connect(&MoveTimer, &QTimer::timeout, this, [this] { commands.MoveTimerTimer(); });
 
     BuildControls();
     BuildMenu();
@@ -50,50 +51,70 @@ TF_Main::TF_Main(MainWindowServices services, QWidget* parent)
 
 TF_Main::~TF_Main() = default;
 
+namespace {
+
+QRect ToQRect(const DesignRect& r) {
+    return QRect(r.x, r.y, r.width, r.height);
+}
+
+QKeySequence ShortcutKeys(MenuShortcut shortcut) {
+    switch (shortcut) {
+        case MenuShortcut::F1:
+            return QKeySequence(Qt::Key_F1);
+        case MenuShortcut::F2:
+            return QKeySequence(Qt::Key_F2);
+        case MenuShortcut::CtrlX:
+            return QKeySequence(Qt::CTRL | Qt::Key_X);
+        case MenuShortcut::None:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
 void TF_Main::BuildControls() {
+    PlayPictures& pictures = commands.Pictures();
+
     P_Play = new QWidget(this);
-    P_Play->setFixedSize(kPlayWidth, kPlayHeight);
+    P_Play->setFixedSize(kPlayArea.width, kPlayArea.height);
     P_Play->hide();
     setCentralWidget(P_Play);
 
     P_Panel = new BevelPanel(P_Play, Bevel::Lowered);
-    P_Panel->setGeometry(0, 0, kPlayWidth, kStripHeight);
+    P_Panel->setGeometry(ToQRect(kStripPanel));
 
     L_Scores = new QLabel(QStringLiteral("0"), P_Panel);
-    L_Scores->setGeometry(16, 9, 48, 16);
+    L_Scores->setGeometry(ToQRect(kScoreLabel));
     L_Scores->setAlignment(Qt::AlignCenter);
-    // "System" where such a font exists; Arial's metrics elsewhere.
-    // "System" where such a font exists, else Arial's metrics (Liberation
-    // Sans), whose character cell of 13 pixels holds a 12-pixel em: seven
-    // digits fit the label's 48 pixels.
+    const bool haveSystem = QFontDatabase::hasFamily(QString::fromLatin1(kScoreFont.family));
+    const FontSpec& spec = haveSystem ? kScoreFont : kScoreFallbackFont;
     QFont scoreFont;
-    const bool haveSystem = QFontDatabase::hasFamily(QStringLiteral("System"));
-    scoreFont.setFamilies({haveSystem ? QStringLiteral("System") : QStringLiteral("Arial")});
-    scoreFont.setPixelSize(haveSystem ? 13 : 12);
-    scoreFont.setBold(true);
+    scoreFont.setFamilies({QString::fromLatin1(spec.family)});
+    scoreFont.setPixelSize(spec.pixelHeight);
+    scoreFont.setBold(spec.bold);
     L_Scores->setFont(scoreFont);
     QPalette scorePal = L_Scores->palette();
-    scorePal.setColor(QPalette::WindowText, Qt::blue);
-    scorePal.setColor(QPalette::ButtonText, Qt::blue);
+    scorePal.setColor(QPalette::WindowText, QColor(QRgb(kScoreColour)));
+    scorePal.setColor(QPalette::ButtonText, QColor(QRgb(kScoreColour)));
     L_Scores->setPalette(scorePal);
     L_Scores->setToolTip(QString::fromStdString(DecodeCp1251(
         std::string(reinterpret_cast<const char*>(kScoreHintCp1251), sizeof kScoreHintCp1251))));
 
-    const int previewX[3] = {88, 120, 152};
-    for (int i = 0; i < 3; ++i) {
-        I_Next[i] = new TileImage(sheets, P_Panel);
-        I_Next[i]->move(previewX[i], 5);
+    for (std::size_t i = 0; i < kPreviewImages.size(); ++i) {
+        I_Next[i] = new TileImage(pictures.previews[i], P_Panel);
+        I_Next[i]->move(kPreviewImages[i].x, kPreviewImages[i].y);
     }
 
-    // The board panel overlaps the strip above it by one pixel.
     P_Desk = new BevelPanel(P_Play, Bevel::Raised);
-    P_Desk->setGeometry(0, kStripHeight - 1, kDeskPanelSize, kDeskPanelSize);
+    P_Desk->setGeometry(ToQRect(kDeskPanel));
 
-    I_Desk = new DeskView(sheets, tables, P_Desk);
-    I_Desk->move(5, 5);
-    connect(I_Desk, &DeskView::pointerMoved, this, [this](int x, int y) { I_DeskMouseMove(x, y); });
+    I_Desk = new DeskView(pictures.desk, P_Desk);
+    I_Desk->move(kDeskImage.x, kDeskImage.y);
+    connect(I_Desk, &DeskView::pointerMoved, this,
+            [this](int x, int y) { commands.I_DeskMouseMove(x, y); });
     connect(I_Desk, &DeskView::pointerReleased, this,
-            [this](int x, int y) { I_DeskMouseUp(x, y); });
+            [this](int x, int y) { commands.I_DeskMouseUp(x, y); });
     connect(I_Desk, &DeskView::pointerLeft, this, [this] { commands.I_DeskMouseLeave(); });
 }
 
@@ -101,53 +122,44 @@ void TF_Main::BuildMenu() {
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
 
-    MI_Game = bar->addMenu(QStringLiteral("&Game"));
-    MI_GameNew = MI_Game->addAction(QStringLiteral("&Start"));
-    MI_GameNew->setShortcut(Qt::Key_F2);
-    MI_Game->addSeparator();
-    MI_GameScores = MI_Game->addAction(QStringLiteral("&High Scores ..."));
-    MI_GameClearScores = MI_Game->addAction(QStringLiteral("&Clear High Scores"));
-    MI_Game->addSeparator();
-    MI_GameLoad = MI_Game->addAction(QStringLiteral("&Load..."));
-    MI_GameSave = MI_Game->addAction(QStringLiteral("&Save..."));
-    MI_Game->addSeparator();
-    MI_OptionsSound = MI_Game->addAction(QStringLiteral("Sound"));
-    MI_OptionsSound->setCheckable(true);
-    MI_OptionsSound->setChecked(true);
-    MI_Game->addSeparator();
-    MI_GameExit = MI_Game->addAction(QStringLiteral("&Exit"));
-    MI_GameExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-
-    MI_Play = bar->addAction(QStringLiteral("&Start!"));
-
-    MI_Help = bar->addMenu(QStringLiteral("&Help"));
-    MI_HelpCont = MI_Help->addAction(QStringLiteral("&Contents"));
-    MI_HelpCont->setShortcut(Qt::Key_F1);
-    MI_Help->addSeparator();
-    MI_HelpSiteHome = MI_Help->addAction(QStringLiteral("&Vintra Games Home Page"));
-    MI_HelpGameHome = MI_Help->addAction(QStringLiteral("&Quorbals Home Page"));
-    MI_Help->addSeparator();
-    MI_HelpAbout = MI_Help->addAction(QStringLiteral("&About ..."));
-
-    // Shortcuts act wherever the keyboard is inside the main window.
-    for (QAction* a : {MI_GameNew, MI_GameExit, MI_HelpCont}) {
-        a->setShortcutContext(Qt::WindowShortcut);
+    for (const MenuBarEntry& entry : MainMenu()) {
+        if (entry.items.empty()) {
+            QAction* action = bar->addAction(QString::fromUtf8(entry.caption));
+            action->setObjectName(QString::fromLatin1(entry.name));
+            action->setEnabled(entry.enabledBeforeShow);
+            const MenuCommand command = entry.command;
+            connect(action, &QAction::triggered, this,
+                    [this, command] { RunMenuCommand(commands, command); });
+            MI_Play = action;
+            continue;
+        }
+        QMenu* menu = bar->addMenu(QString::fromUtf8(entry.caption));
+        menu->setObjectName(QString::fromLatin1(entry.name));
+        menu->menuAction()->setEnabled(entry.enabledBeforeShow);
+        for (const MenuItem& item : entry.items) {
+            if (item.IsSeparator()) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+            action->setObjectName(QString::fromLatin1(item.name));
+            action->setShortcut(ShortcutKeys(item.shortcut));
+            // Shortcuts act wherever the keyboard is inside the main window.
+            action->setShortcutContext(Qt::WindowShortcut);
+            const MenuCommand command = item.command;
+            if (item.checkable) {
+                // The check mark is the switch itself: Qt inverts it.
+                action->setCheckable(true);
+                action->setChecked(true);
+            } else {
+                connect(action, &QAction::triggered, this,
+                        [this, command] { RunMenuCommand(commands, command); });
+            }
+            items_[static_cast<std::size_t>(command)] = action;
+        }
+        (std::string_view(entry.name) == "MI_Help" ? MI_Help : MI_Game) = menu;
     }
-    // Enabled by FormShow.
-    MI_Game->menuAction()->setEnabled(false);
-    MI_Play->setEnabled(false);
-
-    connect(MI_GameNew, &QAction::triggered, this, [this] { MI_GameNewClick(); });
-    connect(MI_Play, &QAction::triggered, this, [this] { MI_GameNewClick(); });
-    connect(MI_GameScores, &QAction::triggered, this, [this] { MI_GameScoresClick(); });
-    connect(MI_GameClearScores, &QAction::triggered, this, [this] { MI_GameClearScoresClick(); });
-    connect(MI_GameLoad, &QAction::triggered, this, [this] { MI_GameLoadClick(); });
-    connect(MI_GameSave, &QAction::triggered, this, [this] { MI_GameSaveClick(); });
-    connect(MI_GameExit, &QAction::triggered, this, [this] { MI_GameExitClick(); });
-    connect(MI_HelpCont, &QAction::triggered, this, [this] { MI_HelpContClick(); });
-    connect(MI_HelpSiteHome, &QAction::triggered, this, [this] { MI_HelpSiteHomeClick(); });
-    connect(MI_HelpGameHome, &QAction::triggered, this, [this] { MI_HelpGameHomeClick(); });
-    connect(MI_HelpAbout, &QAction::triggered, this, [this] { MI_HelpAboutClick(); });
+    MI_OptionsSound = Item(MenuCommand::OptionsSound);
 }
 
 // --- Window events ---------------------------------------------------------
@@ -177,7 +189,7 @@ void TF_Main::closeEvent(QCloseEvent* e) {
 void TF_Main::keyReleaseEvent(QKeyEvent* e) {
     // F1 with any modifiers, on its release (auto-repeat sends releases too).
     if (e->key() == Qt::Key_F1 && !e->isAutoRepeat()) {
-        MI_HelpContClick();
+        commands.MI_HelpContClick();
         e->accept();
         return;
     }
@@ -198,28 +210,17 @@ void TF_Main::WindowSettingsLoad(const std::string& settingsFile) {
 
 // --- Front end --------------------------------------------------------------
 
-void TF_Main::DrawBallTile(int x, int y, int color, int frame) {
-    I_Desk->DrawBallTile(x, y, color, frame);
+void TF_Main::ShowDeskRects(std::span<const PixelRect> rects) {
+    I_Desk->ShowRects(rects);
 }
 
-void TF_Main::DrawEmptyTile(int x, int y) {
-    I_Desk->DrawEmptyTile(x, y);
+void TF_Main::FlushDeskSoon() {
+    QMetaObject::invokeMethod(
+        this, [this] { commands.FlushDesk(); }, Qt::QueuedConnection);
 }
 
-void TF_Main::DrawArrowSprite(int x, int y, int index) {
-    I_Desk->DrawArrowSprite(x, y, index);
-}
-
-void TF_Main::DrawPreviewTile(int slot, int color) {
-    I_Next[slot]->DrawPreviewTile(color);
-}
-
-void TF_Main::ResetDesk() {
-    I_Desk->ResetDesk();
-}
-
-void TF_Main::RepaintDesk() {
-    I_Desk->Repaint();
+void TF_Main::ShowPreview(int slot) {
+    I_Next[slot]->repaint();
 }
 
 void TF_Main::SetScoreText(const std::string& text) {

@@ -5,13 +5,14 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <array>
 #include <memory>
 #include <string>
 
 #include "app/app_state.h"
 #include "app/front_end.h"
 #include "app/main_commands.h"
-#include "view/sprite_sheets.h"
+#include "app/main_menu.h"
 
 class QAction;
 class QLabel;
@@ -43,21 +44,6 @@ public:
     void FormShow();
     void FormActivate() { commands.FormActivate(); }
     void FormClose() { commands.FormClose(); }
-    void MI_GameNewClick() { commands.MI_GameNewClick(); }
-    void MI_GameExitClick() { commands.MI_GameExitClick(); }
-    void MI_GameScoresClick() { commands.MI_GameScoresClick(); }
-    void MI_GameClearScoresClick() { commands.MI_GameClearScoresClick(); }
-    void MI_GameLoadClick() { commands.MI_GameLoadClick(); }
-    void MI_GameSaveClick() { commands.MI_GameSaveClick(); }
-    void MI_HelpContClick() { commands.MI_HelpContClick(); }
-    void MI_HelpSiteHomeClick() { commands.MI_HelpSiteHomeClick(); }
-    void MI_HelpGameHomeClick() { commands.MI_HelpGameHomeClick(); }
-    void MI_HelpAboutClick() { commands.MI_HelpAboutClick(); }
-    void I_DeskMouseMove(int x, int y) { commands.I_DeskMouseMove(x, y); }
-    void I_DeskMouseUp(int x, int y) { commands.I_DeskMouseUp(x, y); }
-    void T_GlowTimerTimer() { commands.T_GlowTimerTimer(); }
-    void WaitTimerTimer() { commands.WaitTimerTimer(); }
-    void MoveTimerTimer() { commands.MoveTimerTimer(); }
 
     // Sizes, centres and places the window from a settings file, as its
     // creation does (tests call it with files of their own).
@@ -67,13 +53,13 @@ public:
     bool soundOn() const { return SoundChecked(); }
     void setSoundOn(bool on) { SetSoundChecked(on); }
 
+    // The menu item that runs a command ("&Start!" is the menu bar's own).
+    QAction* Item(MenuCommand command) const { return items_[static_cast<std::size_t>(command)]; }
+
     // FrontEnd.
-    void DrawBallTile(int x, int y, int color, int frame) override;
-    void DrawEmptyTile(int x, int y) override;
-    void DrawArrowSprite(int x, int y, int index) override;
-    void DrawPreviewTile(int slot, int color) override;
-    void ResetDesk() override;
-    void RepaintDesk() override;
+    void ShowDeskRects(std::span<const PixelRect> rects) override;
+    void FlushDeskSoon() override;
+    void ShowPreview(int slot) override;
     void SetScoreText(const std::string& text) override;
     bool TimerRunning(AppTimer timer) const override;
     void StartTimer(AppTimer timer) override;
@@ -103,7 +89,6 @@ public:
     GameState& state = app.game;
     ViewTables& tables = app.tables;
     MainCommands commands{app, *this};
-    SpriteSheets sheets;
 
     // Controls, named as the rest of the program refers to them.
     QWidget* P_Play = nullptr;
@@ -117,19 +102,9 @@ public:
     QTimer MoveTimer;
 
     QMenu* MI_Game = nullptr;
-    QAction* MI_GameNew = nullptr;
-    QAction* MI_GameScores = nullptr;
-    QAction* MI_GameClearScores = nullptr;
-    QAction* MI_GameLoad = nullptr;
-    QAction* MI_GameSave = nullptr;
-    QAction* MI_OptionsSound = nullptr;
-    QAction* MI_GameExit = nullptr;
     QAction* MI_Play = nullptr;
     QMenu* MI_Help = nullptr;
-    QAction* MI_HelpCont = nullptr;
-    QAction* MI_HelpSiteHome = nullptr;
-    QAction* MI_HelpGameHome = nullptr;
-    QAction* MI_HelpAbout = nullptr;
+    QAction* MI_OptionsSound = nullptr;
 
 protected:
     bool event(QEvent* e) override;
@@ -144,6 +119,7 @@ private:
     const QTimer& Timer(AppTimer timer) const;
 
     MainWindowServices services_;
+    std::array<QAction*, kMenuCommandCount> items_{};
 };
 
 }  // namespace quorbals

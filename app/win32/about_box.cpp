@@ -1,5 +1,6 @@
 #include "app/win32/about_box.h"
 
+#include "app/about_box_layout.h"
 #include "app/program_texts.h"
 #include "app/win32/client_size.h"
 #include "app/win32/program_icon_art.h"
@@ -12,20 +13,19 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TF_About";
 
-struct Line {
-    int top;
-    const char* text;  // null: filled in at activation
-};
-
-HFONT MakeFont(const wchar_t* face, int pixelHeight, bool bold) {
+HFONT MakeFont(const FontSpec& font) {
     // A negative height asks for the characters' height in pixels.
-    return CreateFontW(-pixelHeight, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, face);
+    return CreateFontW(-font.pixelHeight, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
+                       FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(font.family).c_str());
 }
 
-bool Inside(const RECT& r, int x, int y) {
-    return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+COLORREF ToColorRef(DesignColour c) {
+    return RGB(c >> 16 & 0xFF, c >> 8 & 0xFF, c & 0xFF);
+}
+
+PixelRect ToPixelRect(const DesignRect& r) {
+    return PixelRect{r.x, r.y, r.width, r.height};
 }
 
 DWORD StyleOf(TF_About::BorderStyle style) {
@@ -42,12 +42,12 @@ DWORD ExStyleOf(TF_About::BorderStyle style) {
 
 TF_About::TF_About(BorderStyle style)
     : borderStyle_(style),
-      baseFont_(MakeFont(L"MS Sans Serif", 11, false)),
-      titleFont_(MakeFont(L"Arial", 24, true)),
-      lineFont_(MakeFont(L"Arial", 15, false)),
-      icon_(32, 32) {
+      baseFont_(MakeFont(kAboutBaseFont)),
+      titleFont_(MakeFont(kAboutTitleFont)),
+      lineFont_(MakeFont(kAboutLineFont)),
+      icon_(kAboutIconImage.width, kAboutIconImage.height) {
     // The icon on the button face: its transparent ground shows the panel.
-    PixelPicture art = ProgramIconArt(32);
+    PixelPicture art = ProgramIconArt(kAboutIconImage.width);
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     const Pixel ground = Rgb(GetRValue(face), GetGValue(face), GetBValue(face));
     for (Pixel& p : art.pixels) {
@@ -82,11 +82,11 @@ bool TF_About::Create(HWND owner) {
         wc.lpszClassName = kClassName;
         RegisterClassExW(&wc);
     }
-    RECT outer{0, 0, kFormSize, kFormSize};
+    RECT outer{0, 0, kAboutSize, kAboutSize};
     AdjustWindowRectEx(&outer, StyleOf(borderStyle_), FALSE, ExStyleOf(borderStyle_));
-    hwnd_ = CreateWindowExW(ExStyleOf(borderStyle_), kClassName, L"About", StyleOf(borderStyle_), 0,
-                            0, outer.right - outer.left, outer.bottom - outer.top, owner, nullptr,
-                            instance, this);
+    hwnd_ = CreateWindowExW(ExStyleOf(borderStyle_), kClassName, Wide(kAboutCaption).c_str(),
+                            StyleOf(borderStyle_), 0, 0, outer.right - outer.left,
+                            outer.bottom - outer.top, owner, nullptr, instance, this);
     if (hwnd_) {
         SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(baseFont_), FALSE);
         FormActivate();
@@ -97,9 +97,7 @@ bool TF_About::Create(HWND owner) {
 
 void TF_About::FormActivate() {
     // The client area is exactly the panel, in either border style.
-    FitClientArea(hwnd_, kFormSize, kFormSize);
-    version_ = kAboutVersion;
-    date_ = kAboutDate;
+    FitClientArea(hwnd_, kAboutForm.width, kAboutForm.height);
 }
 
 void TF_About::CentreOnScreen() {
@@ -166,32 +164,23 @@ void TF_About::End(bool ok) {
 void TF_About::Paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd_, &ps);
-    PaintPanelBevels(dc, PixelRect{0, 0, kFormSize, kFormSize}, Bevel::Lowered, Bevel::Raised);
-    PaintPanelBevels(dc,
-                     PixelRect{kIconFrame.left, kIconFrame.top, kIconFrame.right - kIconFrame.left,
-                               kIconFrame.bottom - kIconFrame.top},
-                     Bevel::Lowered, Bevel::Raised);
-    icon_.CopyTo(dc, kIconImage.left, kIconImage.top, PixelRect{0, 0, 32, 32});
+    PaintPanelBevels(dc, ToPixelRect(kAboutForm), Bevel::Lowered, Bevel::Raised);
+    PaintPanelBevels(dc, ToPixelRect(kAboutIconFrame), Bevel::Lowered, Bevel::Raised);
+    const DesignRect icon = kAboutIconImage.In(kAboutIconFrame);
+    icon_.CopyTo(dc, icon.x, icon.y, PixelRect{0, 0, icon.width, icon.height});
 
     SetBkMode(dc, TRANSPARENT);
     HGDIOBJ previousFont = SelectObject(dc, titleFont_);
-    SetTextColor(dc, RGB(0, 0, 255));
+    SetTextColor(dc, ToColorRef(kAboutTitleColour));
     SetTextAlign(dc, TA_LEFT | TA_TOP);
     const std::wstring title = Wide(kProgramName);
-    TextOutW(dc, 80, 14, title.c_str(), static_cast<int>(title.size()));
+    TextOutW(dc, kAboutTitleX, kAboutTitleY, title.c_str(), static_cast<int>(title.size()));
 
     SelectObject(dc, lineFont_);
-    SetTextColor(dc, RGB(0, 0, 0));
-    const Line lines[] = {{54, nullptr},
-                          {120, kAboutCredit},
-                          {152, kAboutHome},
-                          {184, kAboutContact},
-                          {217, nullptr}};
-    for (const Line& line : lines) {
-        const std::wstring text = Wide(line.text        ? std::string(line.text)
-                                       : line.top == 54 ? version_
-                                                        : date_);
-        RECT r{10, line.top, 10 + 253, line.top + 20};
+    SetTextColor(dc, ToColorRef(kAboutLineColour));
+    for (const AboutLine& line : kAboutLines) {
+        const std::wstring text = Wide(line.text);
+        RECT r{line.rect.x, line.rect.y, line.rect.Right(), line.rect.Bottom()};
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
                   DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
@@ -221,7 +210,7 @@ LRESULT TF_About::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             const int x = GET_X_LPARAM(lParam);
             const int y = GET_Y_LPARAM(lParam);
             // The frame around the icon has no click handler; the icon has.
-            if (!Inside(kIconFrame, x, y) || Inside(kIconImage, x, y)) {
+            if (AboutClickReachesOk(x, y)) {
                 B_OkClick();
             }
             return 0;

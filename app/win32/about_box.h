@@ -37,11 +37,6 @@ public:
     bool Ended() const { return ended_; }
     bool Result() const { return result_; }
 
-    // Where things lie on P_Form, in client pixels.
-    static constexpr int kFormSize = 273;
-    static constexpr RECT kIconFrame{8, 8, 51, 51};    // P_Icon
-    static constexpr RECT kIconImage{13, 13, 45, 45};  // Image1
-
 private:
     void FormActivate();
     void CentreOnScreen();
@@ -57,8 +52,6 @@ private:
     HFONT titleFont_ = nullptr;
     HFONT lineFont_ = nullptr;
     PictureBitmap icon_;
-    std::string version_;
-    std::string date_;
     bool ended_ = false;
     bool result_ = false;
 };

@@ -1,43 +1,77 @@
 #include "app/win32/main_menu.h"
 
+#include <string>
+#include <vector>
+
+#include "app/win32/text.h"
+
 namespace quorbals {
 
+namespace {
+
+std::wstring ItemText(const MenuItem& item) {
+    std::string text = item.caption;
+    if (item.shortcut != MenuShortcut::None) {
+        text += '\t';
+        text += ShortcutText(item.shortcut);
+    }
+    return Wide(text);
+}
+
+}  // namespace
+
+std::optional<MenuCommand> MenuCommandFromId(UINT id) {
+    if (id < kFirstMenuCommandId || id >= kFirstMenuCommandId + kMenuCommandCount) {
+        return std::nullopt;
+    }
+    return static_cast<MenuCommand>(id - kFirstMenuCommandId);
+}
+
 HMENU BuildMainMenu() {
-    HMENU game = CreatePopupMenu();
-    AppendMenuW(game, MF_STRING, kCmdGameNew, L"&Start\tF2");
-    AppendMenuW(game, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(game, MF_STRING, kCmdGameScores, L"&High Scores ...");
-    AppendMenuW(game, MF_STRING, kCmdGameClearScores, L"&Clear High Scores");
-    AppendMenuW(game, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(game, MF_STRING, kCmdGameLoad, L"&Load...");
-    AppendMenuW(game, MF_STRING, kCmdGameSave, L"&Save...");
-    AppendMenuW(game, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(game, MF_STRING | MF_CHECKED, kCmdOptionsSound, L"Sound");
-    AppendMenuW(game, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(game, MF_STRING, kCmdGameExit, L"&Exit\tCtrl+X");
-
-    HMENU help = CreatePopupMenu();
-    AppendMenuW(help, MF_STRING, kCmdHelpCont, L"&Contents\tF1");
-    AppendMenuW(help, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(help, MF_STRING, kCmdHelpSiteHome, L"&Vintra Games Home Page");
-    AppendMenuW(help, MF_STRING, kCmdHelpGameHome, L"&Quorbals Home Page");
-    AppendMenuW(help, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(help, MF_STRING, kCmdHelpAbout, L"&About ...");
-
     HMENU bar = CreateMenu();
-    AppendMenuW(bar, MF_POPUP | MF_GRAYED, reinterpret_cast<UINT_PTR>(game), L"&Game");
-    AppendMenuW(bar, MF_STRING | MF_GRAYED, kCmdPlay, L"&Start!");
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), L"&Help");
+    for (const MenuBarEntry& entry : MainMenu()) {
+        const UINT greyed = entry.enabledBeforeShow ? 0 : MF_GRAYED;
+        const std::wstring caption = Wide(entry.caption);
+        if (entry.items.empty()) {
+            AppendMenuW(bar, MF_STRING | greyed, MenuCommandId(entry.command), caption.c_str());
+            continue;
+        }
+        HMENU popup = CreatePopupMenu();
+        for (const MenuItem& item : entry.items) {
+            if (item.IsSeparator()) {
+                AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+                continue;
+            }
+            const UINT checked = item.checkable ? MF_CHECKED : 0;
+            AppendMenuW(popup, MF_STRING | checked, MenuCommandId(item.command),
+                        ItemText(item).c_str());
+        }
+        AppendMenuW(bar, MF_POPUP | greyed, reinterpret_cast<UINT_PTR>(popup), caption.c_str());
+    }
     return bar;
 }
 
 HACCEL CreateMainAccelerators() {
-    ACCEL keys[] = {
-        {FVIRTKEY, VK_F2, static_cast<WORD>(kCmdGameNew)},
-        {FVIRTKEY | FCONTROL, 'X', static_cast<WORD>(kCmdGameExit)},
-        {FVIRTKEY, VK_F1, static_cast<WORD>(kCmdHelpCont)},
-    };
-    return CreateAcceleratorTableW(keys, static_cast<int>(sizeof keys / sizeof keys[0]));
+    std::vector<ACCEL> keys;
+    for (const MenuBarEntry& entry : MainMenu()) {
+        for (const MenuItem& item : entry.items) {
+            const WORD id = static_cast<WORD>(MenuCommandId(item.command));
+            switch (item.shortcut) {
+                case MenuShortcut::F1:
+                    keys.push_back({FVIRTKEY, VK_F1, id});
+                    break;
+                case MenuShortcut::F2:
+                    keys.push_back({FVIRTKEY, VK_F2, id});
+                    break;
+                case MenuShortcut::CtrlX:
+                    keys.push_back({FVIRTKEY | FCONTROL, 'X', id});
+                    break;
+                case MenuShortcut::None:
+                    break;
+            }
+        }
+    }
+    return CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
 }
 
 }  // namespace quorbals

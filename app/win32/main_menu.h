@@ -1,36 +1,31 @@
-// MM_Menu: the main window's menu bar, its command numbers and the
-// accelerators F2, Ctrl+X and F1.
+// MM_Menu on Win32: the shared menu table turned into a menu bar with its
+// command numbers, and its shortcuts into an accelerator table.
 #pragma once
 
+#include <optional>
+
+#include "app/main_menu.h"
 #include "platform/win32/win32_headers.h"
 
 namespace quorbals {
 
-enum MenuCommand : UINT {
-    kCmdGameNew = 101,
-    kCmdGameScores,
-    kCmdGameClearScores,
-    kCmdGameLoad,
-    kCmdGameSave,
-    kCmdOptionsSound,
-    kCmdGameExit,
-    kCmdPlay,
-    kCmdHelpCont,
-    kCmdHelpSiteHome,
-    kCmdHelpGameHome,
-    kCmdHelpAbout,
-};
+// The WM_COMMAND number of a menu command, and back.
+constexpr UINT kFirstMenuCommandId = 101;
+constexpr UINT MenuCommandId(MenuCommand command) {
+    return kFirstMenuCommandId + static_cast<UINT>(command);
+}
+std::optional<MenuCommand> MenuCommandFromId(UINT id);
 
-// Positions of the three entries on the menu bar.
+// The menu bar's entries by position, as the table orders them.
 constexpr UINT kMenuBarGame = 0;
 constexpr UINT kMenuBarPlay = 1;
 constexpr UINT kMenuBarHelp = 2;
 
-// "&Game", "&Start!" and "&Help", with "&Game" and "&Start!" disabled
-// until the window is shown. Sound starts checked.
+// The menu bar with every entry and item of the table; the entries that
+// wait for the window's showing start greyed, Sound starts checked.
 HMENU BuildMainMenu();
 
-// F2 for "&Start", Ctrl+X for "&Exit", F1 for "&Contents".
+// The items' shortcuts: F2, Ctrl+X and F1.
 HACCEL CreateMainAccelerators();
 
 }  // namespace quorbals

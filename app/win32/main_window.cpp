@@ -19,6 +19,8 @@ namespace quorbals {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TF_Main";
+// Posted by a reset of the Desk: its flush runs once the handler is done.
+constexpr UINT kFlushDeskMessage = WM_APP + 1;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
 
@@ -36,24 +38,28 @@ int TimerIndex(AppTimer timer) {
     return static_cast<int>(TimerId(timer)) - 1;
 }
 
-PixelRect ToPixelRect(const RECT& r) {
-    return PixelRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+PixelRect ToPixelRect(const DesignRect& r) {
+    return PixelRect{r.x, r.y, r.width, r.height};
+}
+
+RECT ToRect(const DesignRect& r) {
+    return RECT{r.x, r.y, r.Right(), r.Bottom()};
 }
 
 }  // namespace
 
 TF_Main::TF_Main() {
     for (int i = 0; i < 3; ++i) {
-        next_[i] = std::make_unique<PreviewPicture>(sheets);
-        nextBitmap_[i] =
-            std::make_unique<PictureBitmap>(next_[i]->Picture().width, next_[i]->Picture().height);
-        nextBitmap_[i]->Load(next_[i]->Picture());
+        const PixelPicture& preview =
+            commands.Pictures().previews[static_cast<std::size_t>(i)].Picture();
+        nextBitmap_[i] = std::make_unique<PictureBitmap>(preview.width, preview.height);
+        nextBitmap_[i]->Load(preview);
     }
     DeskWindow::Handlers handlers;
     handlers.mouseMove = [this](std::int32_t x, std::int32_t y) { commands.I_DeskMouseMove(x, y); };
     handlers.mouseUp = [this](std::int32_t x, std::int32_t y) { commands.I_DeskMouseUp(x, y); };
     handlers.mouseLeave = [this] { commands.I_DeskMouseLeave(); };
-    desk_ = std::make_unique<DeskWindow>(sheets, app.tables, std::move(handlers));
+    desk_ = std::make_unique<DeskWindow>(commands.Pictures().desk, std::move(handlers));
 }
 
 TF_Main::~TF_Main() {
@@ -64,10 +70,8 @@ TF_Main::~TF_Main() {
     if (accelerators_) {
         DestroyAcceleratorTable(accelerators_);
     }
-    for (HGDIOBJ object : {static_cast<HGDIOBJ>(scoreFont_)}) {
-        if (object) {
-            DeleteObject(object);
-        }
+    if (scoreFont_) {
+        DeleteObject(scoreFont_);
     }
     for (HICON icon : {bigIcon_, smallIcon_}) {
         if (icon) {
@@ -99,14 +103,16 @@ bool TF_Main::Create() {
     menu_ = BuildMainMenu();
     accelerators_ = CreateMainAccelerators();
     scoreFont_ =
-        CreateFontW(-13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"System");
+        CreateFontW(-kScoreFont.pixelHeight, 0, 0, 0, kScoreFont.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                    FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(kScoreFont.family).c_str());
     hwnd_ = CreateWindowExW(kExStyle, kClassName, Wide(kProgramName).c_str(), kStyle, CW_USEDEFAULT,
                             CW_USEDEFAULT, 300, 380, nullptr, menu_, instance, this);
     if (!hwnd_) {
         return false;
     }
-    desk_->Create(hwnd_, kDeskPanel.left + kDeskInset, kDeskPanel.top + kDeskInset);
+    const DesignRect deskAt = DeskImageInPlayArea();
+    desk_->Create(hwnd_, deskAt.x, deskAt.y);
     AddScoreHint();
     return true;
 }
@@ -127,7 +133,7 @@ void TF_Main::AddScoreHint() {
     tool.uFlags = TTF_SUBCLASS;
     tool.hwnd = hwnd_;
     tool.uId = 1;
-    tool.rect = kScores;
+    tool.rect = ToRect(kScoreLabel);
     tool.lpszText = hintText_.data();
     SendMessageW(hint_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
@@ -151,10 +157,15 @@ LRESULT TF_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_COMMAND:
             if (HIWORD(wParam) == 0 || HIWORD(wParam) == 1) {  // menu or accelerator
-                MenuCommand(LOWORD(wParam));
+                if (const auto command = MenuCommandFromId(LOWORD(wParam))) {
+                    RunMenuCommand(commands, *command);
+                }
                 return 0;
             }
             break;
+        case kFlushDeskMessage:
+            commands.FlushDesk();
+            return 0;
         case WM_KEYUP:
             FormKeyUp(wParam);
             return 0;
@@ -197,47 +208,6 @@ void TF_Main::FormKeyUp(WPARAM key) {
     }
 }
 
-void TF_Main::MenuCommand(UINT id) {
-    switch (id) {
-        case kCmdGameNew:
-        case kCmdPlay:
-            commands.MI_GameNewClick();
-            break;
-        case kCmdGameScores:
-            commands.MI_GameScoresClick();
-            break;
-        case kCmdGameClearScores:
-            commands.MI_GameClearScoresClick();
-            break;
-        case kCmdGameLoad:
-            commands.MI_GameLoadClick();
-            break;
-        case kCmdGameSave:
-            commands.MI_GameSaveClick();
-            break;
-        case kCmdOptionsSound:
-            commands.MI_OptionsSoundClick();
-            break;
-        case kCmdGameExit:
-            commands.MI_GameExitClick();
-            break;
-        case kCmdHelpCont:
-            commands.MI_HelpContClick();
-            break;
-        case kCmdHelpSiteHome:
-            commands.MI_HelpSiteHomeClick();
-            break;
-        case kCmdHelpGameHome:
-            commands.MI_HelpGameHomeClick();
-            break;
-        case kCmdHelpAbout:
-            commands.MI_HelpAboutClick();
-            break;
-        default:
-            break;
-    }
-}
-
 void TF_Main::TimerTick(UINT_PTR id) {
     // A tick already queued when its timer stopped is dropped.
     if (id < 1 || id > 3 || !timerRunning_[id - 1]) {
@@ -256,23 +226,22 @@ void TF_Main::Paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd_, &ps);
     if (playShown_) {
-        PaintPanelBevels(dc, ToPixelRect(kPanel), Bevel::Lowered);
+        PaintPanelBevels(dc, ToPixelRect(kStripPanel), Bevel::Lowered);
         // The Desk's panel overlaps the strip by one pixel and is drawn over it.
         PaintPanelBevels(dc, ToPixelRect(kDeskPanel), Bevel::Raised);
 
         HGDIOBJ previousFont = SelectObject(dc, scoreFont_);
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, RGB(0, 0, 255));
+        SetTextColor(dc, RGB(kScoreColour >> 16, (kScoreColour >> 8) & 0xFF, kScoreColour & 0xFF));
         const std::wstring score = Wide(scoreText_);
-        RECT scoreRect = kScores;
+        RECT scoreRect = ToRect(kScoreLabel);
         DrawTextW(dc, score.c_str(), static_cast<int>(score.size()), &scoreRect,
                   DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
         SelectObject(dc, previousFont);
 
         for (int i = 0; i < 3; ++i) {
-            const PixelPicture& picture = next_[i]->Picture();
-            nextBitmap_[i]->CopyTo(dc, kNextX[i], kNextY,
-                                   PixelRect{0, 0, picture.width, picture.height});
+            const DesignRect& at = kPreviewImages[static_cast<std::size_t>(i)];
+            nextBitmap_[i]->CopyTo(dc, at.x, at.y, PixelRect{0, 0, at.width, at.height});
         }
     }
     EndPaint(hwnd_, &ps);
@@ -280,43 +249,33 @@ void TF_Main::Paint() {
 
 // --- Front end --------------------------------------------------------------
 
-void TF_Main::DrawBallTile(int x, int y, int color, int frame) {
-    desk_->DrawBallTile(x, y, color, frame);
+void TF_Main::ShowDeskRects(std::span<const PixelRect> rects) {
+    desk_->ShowRects(rects);
 }
 
-void TF_Main::DrawEmptyTile(int x, int y) {
-    desk_->DrawEmptyTile(x, y);
+void TF_Main::FlushDeskSoon() {
+    if (hwnd_) {
+        PostMessageW(hwnd_, kFlushDeskMessage, 0, 0);
+    }
 }
 
-void TF_Main::DrawArrowSprite(int x, int y, int index) {
-    desk_->DrawArrowSprite(x, y, index);
-}
-
-void TF_Main::DrawPreviewTile(int slot, int color) {
-    if (slot < 0 || slot > 2 || !next_[slot]->DrawPreviewTile(color)) {
+void TF_Main::ShowPreview(int slot) {
+    if (slot < 0 || slot > 2) {
         return;
     }
-    nextBitmap_[slot]->Load(next_[slot]->Picture());
+    nextBitmap_[slot]->Load(commands.Pictures().previews[static_cast<std::size_t>(slot)].Picture());
     if (hwnd_) {
-        const RECT r{kNextX[slot], kNextY, kNextX[slot] + next_[slot]->Picture().width,
-                     kNextY + next_[slot]->Picture().height};
+        const RECT r = ToRect(kPreviewImages[static_cast<std::size_t>(slot)]);
         InvalidateRect(hwnd_, &r, FALSE);
         UpdateWindow(hwnd_);
     }
 }
 
-void TF_Main::ResetDesk() {
-    desk_->ResetDesk();
-}
-
-void TF_Main::RepaintDesk() {
-    desk_->Repaint();
-}
-
 void TF_Main::SetScoreText(const std::string& text) {
     scoreText_ = text;
     if (hwnd_) {
-        InvalidateRect(hwnd_, &kScores, TRUE);
+        const RECT r = ToRect(kScoreLabel);
+        InvalidateRect(hwnd_, &r, TRUE);
     }
 }
 
@@ -372,11 +331,13 @@ void TF_Main::CloseMainWindow() {
 }
 
 bool TF_Main::SoundChecked() const {
-    return (GetMenuState(menu_, kCmdOptionsSound, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    return (GetMenuState(menu_, MenuCommandId(MenuCommand::OptionsSound), MF_BYCOMMAND) &
+            MF_CHECKED) != 0;
 }
 
 void TF_Main::SetSoundChecked(bool on) {
-    CheckMenuItem(menu_, kCmdOptionsSound, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu_, MenuCommandId(MenuCommand::OptionsSound),
+                  MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void TF_Main::PlayWave(const char* name) {

@@ -13,8 +13,6 @@
 #include "app/main_commands.h"
 #include "platform/win32/win32_headers.h"
 #include "platform/win32/window_procedure.h"
-#include "view/preview_picture.h"
-#include "view/sprite_sheets.h"
 #include "view/win32/desk_window.h"
 #include "view/win32/picture_bitmap.h"
 
@@ -37,18 +35,14 @@ public:
     void FormActivate() { commands.FormActivate(); }
     void FormClose() { commands.FormClose(); }
     void FormKeyUp(WPARAM key);
-    void MenuCommand(UINT id);
 
     // The dialog is made after the window; null enters scores without one.
     void SetHighScoreDialog(HighScoreDialog* dialog) { hiscores_ = dialog; }
 
     // FrontEnd.
-    void DrawBallTile(int x, int y, int color, int frame) override;
-    void DrawEmptyTile(int x, int y) override;
-    void DrawArrowSprite(int x, int y, int index) override;
-    void DrawPreviewTile(int slot, int color) override;
-    void ResetDesk() override;
-    void RepaintDesk() override;
+    void ShowDeskRects(std::span<const PixelRect> rects) override;
+    void FlushDeskSoon() override;
+    void ShowPreview(int slot) override;
     void SetScoreText(const std::string& text) override;
     bool TimerRunning(AppTimer timer) const override;
     void StartTimer(AppTimer timer) override;
@@ -74,19 +68,8 @@ public:
 
     AppState app;
     MainCommands commands{app, *this};
-    SpriteSheets sheets;
-
-    // Where the controls lie in the client area.
-    static constexpr RECT kPanel{0, 0, kPlayWidth, kStripHeight};  // P_Panel
-    static constexpr RECT kScores{16, 9, 16 + 48, 9 + 16};         // L_Scores
-    static constexpr int kNextX[3] = {88, 120, 152};               // I_Next1..3
-    static constexpr int kNextY = 5;
-    static constexpr RECT kDeskPanel{0, kStripHeight - 1, kDeskPanelSize,  // P_Desk
-                                     kStripHeight - 1 + kDeskPanelSize};
-    static constexpr int kDeskInset = 5;  // I_Desk in P_Desk
 
     const DeskWindow& I_Desk() const { return *desk_; }
-    const std::string& ScoreText() const { return scoreText_; }
 
 private:
     template <typename Window>
@@ -105,7 +88,6 @@ private:
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
     std::unique_ptr<DeskWindow> desk_;
-    std::unique_ptr<PreviewPicture> next_[3];
     std::unique_ptr<PictureBitmap> nextBitmap_[3];
     std::string scoreText_ = "0";
     bool playShown_ = false;  // P_Play

@@ -2,9 +2,9 @@
 // Windows build, taken from assets/ornaments/corner-*.png when it is built.
 #pragma once
 
-namespace quorbals {
+#include "app/high_score_dialog_layout.h"  // kOrnamentSize
 
-constexpr int kOrnamentSize = 15;
+namespace quorbals {
 
 // In the order of the dialog's images: top-left, bottom-left, top-right,
 // bottom-right. Each is kOrnamentSize rows of kOrnamentSize pixels, top row

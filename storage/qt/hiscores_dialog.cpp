@@ -24,10 +24,14 @@ namespace quorbals {
 namespace {
 
 QFont TableFont() {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(13);
-    font.setBold(true);
+    QFont font(QString::fromLatin1(kHighScoreFont.family));
+    font.setPixelSize(kHighScoreFont.pixelHeight);
+    font.setBold(kHighScoreFont.bold);
     return font;
+}
+
+QRect ToQRect(const DesignRect& r) {
+    return QRect(r.x, r.y, r.width, r.height);
 }
 
 // Draws every cell as the grid always looked: black text two pixels in from
@@ -72,9 +76,9 @@ QIcon CheckMarkIcon() {
     return QIcon(pixmap);
 }
 
-QLabel* MakeOrnament(QWidget* parent, const char* resource, int x, int y) {
+QLabel* MakeOrnament(QWidget* parent, const char* resource, const DesignRect& at) {
     auto* image = new QLabel(parent);
-    image->setGeometry(x, y, 15, 15);
+    image->setGeometry(ToQRect(at));
     const QString path = QString::fromLatin1(resource);
     if (QFile::exists(path)) {
         image->setPixmap(QPixmap(path));
@@ -93,15 +97,15 @@ void NameEdit::focusInEvent(QFocusEvent* event) {
 
 TF_Hiscores::TF_Hiscores(const ScoreTable& table, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), table_(table) {
-    setWindowTitle(QStringLiteral("Quorbals High Scores"));
+    setWindowTitle(QString::fromUtf8(kHighScoreCaption));
     setModal(true);
-    setFixedSize(282, 320);
+    setFixedSize(kHighScoreForm.width, kHighScoreForm.height);
 
     P_Form = new BevelPanel(this, Bevel::Lowered, Bevel::Raised);
-    P_Form->setGeometry(0, 0, 282, 320);
+    P_Form->setGeometry(ToQRect(kHighScoreForm));
 
     SG_Scores = new QTableWidget(kScoreGridRows, 3, P_Form);
-    SG_Scores->setGeometry(kScoreGridLeft, kScoreGridTop, 250, 257);
+    SG_Scores->setGeometry(ToQRect(kScoreGrid));
     SG_Scores->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     SG_Scores->setFont(TableFont());
     SG_Scores->horizontalHeader()->hide();
@@ -119,10 +123,11 @@ TF_Hiscores::TF_Hiscores(const ScoreTable& table, QWidget* parent)
     SG_Scores->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     SG_Scores->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     for (int c = 0; c < 3; ++c) {
-        SG_Scores->setColumnWidth(c, kScoreColumnWidths[static_cast<std::size_t>(c)] + 1);
+        SG_Scores->setColumnWidth(c,
+                                  kScoreColumnWidths[static_cast<std::size_t>(c)] + kScoreGridLine);
     }
     for (int r = 0; r < kScoreGridRows; ++r) {
-        SG_Scores->setRowHeight(r, kScoreRowHeight + 1);
+        SG_Scores->setRowHeight(r, kScoreRowHeight + kScoreGridLine);
         for (int c = 0; c < 3; ++c) {
             SG_Scores->setItem(r, c, new QTableWidgetItem);
         }
@@ -135,13 +140,13 @@ TF_Hiscores::TF_Hiscores(const ScoreTable& table, QWidget* parent)
     SG_Scores->setPalette(gridPalette);
     SG_Scores->setEnabled(false);
 
-    Image1 = MakeOrnament(P_Form, kCornerTopLeftResource, 0, 0);
-    Image2 = MakeOrnament(P_Form, kCornerBottomLeftResource, 0, 305);
-    Image3 = MakeOrnament(P_Form, kCornerTopRightResource, 267, 0);
-    Image4 = MakeOrnament(P_Form, kCornerBottomRightResource, 267, 305);
+    Image1 = MakeOrnament(P_Form, kCornerTopLeftResource, kOrnaments[0]);
+    Image2 = MakeOrnament(P_Form, kCornerBottomLeftResource, kOrnaments[1]);
+    Image3 = MakeOrnament(P_Form, kCornerTopRightResource, kOrnaments[2]);
+    Image4 = MakeOrnament(P_Form, kCornerBottomRightResource, kOrnaments[3]);
 
-    BB_OK = new QPushButton(CheckMarkIcon(), QStringLiteral("OK"), P_Form);
-    BB_OK->setGeometry(91, 282, 100, 28);
+    BB_OK = new QPushButton(CheckMarkIcon(), QString::fromUtf8(kOkCaption), P_Form);
+    BB_OK->setGeometry(ToQRect(kOkButton));
     BB_OK->setFont(TableFont());
     BB_OK->setDefault(true);
     QPalette buttonPalette = BB_OK->palette();
@@ -150,11 +155,12 @@ TF_Hiscores::TF_Hiscores(const ScoreTable& table, QWidget* parent)
     connect(BB_OK, &QPushButton::clicked, this, &QDialog::accept);
 
     E_EditName = new NameEdit(P_Form);
-    E_EditName->setGeometry(57, 41, 151, 22);
+    const BoxPosition first = NameBoxPosition(0);
+    E_EditName->setGeometry(first.left, first.top, kNameBoxWidth, kNameBoxHeight);
     E_EditName->setFrame(false);
     E_EditName->setFont(TableFont());
     QPalette editPalette = E_EditName->palette();
-    editPalette.setColor(QPalette::Text, Qt::blue);
+    editPalette.setColor(QPalette::Text, QColor(QRgb(kNameBoxColour)));
     E_EditName->setPalette(editPalette);
     E_EditName->hide();
 

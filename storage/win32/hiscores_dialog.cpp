@@ -17,19 +17,17 @@ namespace {
 constexpr wchar_t kClassName[] = L"TF_Hiscores";
 constexpr int kNameEditId = 101;
 constexpr int kGridId = 102;
-constexpr int kGridWidth = 250;
-constexpr int kGridHeight = 257;
 constexpr int kEscape = 27;
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kNameColour = RGB(0, 0, 255);
+constexpr COLORREF kWhiteColour = RGB(255, 255, 255);
+constexpr COLORREF kTextColour = RGB(0, 0, 0);
 constexpr COLORREF kGridLineColour = RGB(192, 192, 192);
 constexpr COLORREF kCheckMarkColour = RGB(0, 128, 0);
 constexpr int kGlyphSize = 18;
 constexpr int kGlyphSpacing = 4;
 
-// The corner images in the order Image1 to Image4 and of the ornament table.
-constexpr POINT kOrnamentOrigins[4] = {{0, 0}, {0, 305}, {267, 0}, {267, 305}};
+constexpr COLORREF ToColorRef(DesignColour c) {
+    return RGB(c >> 16 & 0xFF, c >> 8 & 0xFF, c & 0xFF);
+}
 
 void FillColour(HDC dc, const RECT& r, COLORREF colour) {
     ::SetDCBrushColor(dc, colour);
@@ -105,15 +103,16 @@ TF_Hiscores::TF_Hiscores(HINSTANCE instance, HWND owner, const ScoreTable& table
     const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
     RECT outer = P_Form;
     ::AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-    ::CreateWindowExW(exStyle, kClassName, L"Quorbals High Scores", style, 0, 0,
+    ::CreateWindowExW(exStyle, kClassName, Wide(kHighScoreCaption).c_str(), style, 0, 0,
                       outer.right - outer.left, outer.bottom - outer.top, owner, nullptr, instance,
                       this);
     if (hwnd_ == nullptr) {
         throw std::runtime_error("The high-score dialog could not be created.");
     }
-    font_ = ::CreateFontW(-13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, RUSSIAN_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                          DEFAULT_PITCH | FF_SWISS, L"Arial");
+    font_ = ::CreateFontW(-kHighScoreFont.pixelHeight, 0, 0, 0,
+                          kHighScoreFont.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                          RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                          DEFAULT_PITCH | FF_SWISS, Wide(kHighScoreFont.family).c_str());
     CreateControls(instance);
     SetClientSize(P_Form.right, P_Form.bottom);
     CentreOnScreen();
@@ -132,16 +131,19 @@ TF_Hiscores::~TF_Hiscores() {
 void TF_Hiscores::CreateControls(HINSTANCE instance) {
     // Created in tab order; later siblings lie below, and the name box is
     // raised over the grid whenever it is shown.
+    const BoxPosition nameAt = NameBoxPosition(0);
     E_EditName = ::CreateWindowExW(
-        0, L"EDIT", L"", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | ES_AUTOHSCROLL, 57, 41, 151, 22,
-        hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kNameEditId)), instance, nullptr);
-    BB_OK = ::CreateWindowExW(
-        0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_OWNERDRAW,
-        91, 282, 100, 28, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), instance,
-        nullptr);
+        0, L"EDIT", L"", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | ES_AUTOHSCROLL, nameAt.left,
+        nameAt.top, kNameBoxWidth, kNameBoxHeight, hwnd_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kNameEditId)), instance, nullptr);
+    BB_OK =
+        ::CreateWindowExW(0, L"BUTTON", Wide(kOkCaption).c_str(),
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_OWNERDRAW,
+                          kOkButton.x, kOkButton.y, kOkButton.width, kOkButton.height, hwnd_,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), instance, nullptr);
     SG_Scores = ::CreateWindowExW(
         0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS | SS_OWNERDRAW,
-        kScoreGridLeft, kScoreGridTop, kGridWidth, kGridHeight, hwnd_,
+        kScoreGrid.x, kScoreGrid.y, kScoreGrid.width, kScoreGrid.height, hwnd_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGridId)), instance, nullptr);
     for (HWND control : {E_EditName, BB_OK, SG_Scores}) {
         ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
@@ -302,8 +304,8 @@ void TF_Hiscores::PaintForm(HDC dc) const {
             for (int x = 0; x < kOrnamentSize; ++x) {
                 const unsigned char* p = pixels + (y * kOrnamentSize + x) * 4;
                 if (p[3] != 0) {
-                    ::SetPixelV(dc, kOrnamentOrigins[image].x + x, kOrnamentOrigins[image].y + y,
-                                RGB(p[0], p[1], p[2]));
+                    const DesignRect& at = kOrnaments[static_cast<std::size_t>(image)];
+                    ::SetPixelV(dc, at.x + x, at.y + y, RGB(p[0], p[1], p[2]));
                 }
             }
         }
@@ -311,14 +313,14 @@ void TF_Hiscores::PaintForm(HDC dc) const {
 }
 
 void TF_Hiscores::PaintGrid(HDC dc) const {
-    RECT inside{0, 0, kGridWidth, kGridHeight};
-    FillColour(dc, inside, kWhite);
+    RECT inside{0, 0, kScoreGrid.width, kScoreGrid.height};
+    FillColour(dc, inside, kWhiteColour);
     ::DrawEdge(dc, &inside, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
     const int saved = ::SaveDC(dc);
     ::IntersectClipRect(dc, inside.left, inside.top, inside.right, inside.bottom);
     ::SelectObject(dc, font_);
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, kBlack);
+    ::SetTextColor(dc, kTextColour);
     // Each cell is followed by its grid line, right and below; the header
     // row is raised on the button face. The last row lies below the edge.
     int top = inside.top;
@@ -341,9 +343,9 @@ void TF_Hiscores::PaintGrid(HDC dc) const {
             RECT textRect{left + 2, top + 2, left + width - 2, top + kScoreRowHeight};
             ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
                         DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
-            left += width + 1;
+            left += width + kScoreGridLine;
         }
-        top += kScoreRowHeight + 1;
+        top += kScoreRowHeight + kScoreGridLine;
     }
     ::RestoreDC(dc, saved);
 }
@@ -367,7 +369,8 @@ void TF_Hiscores::DrawOkButton(const DRAWITEMSTRUCT& item) const {
     const int saved = ::SaveDC(dc);
     ::SelectObject(dc, font_);
     SIZE caption{};
-    ::GetTextExtentPoint32W(dc, L"OK", 2, &caption);
+    const std::wstring okText = Wide(kOkCaption);
+    ::GetTextExtentPoint32W(dc, okText.c_str(), static_cast<int>(okText.size()), &caption);
     const int shift = pushed ? 1 : 0;
     const int width = whole.right - whole.left;
     const int height = whole.bottom - whole.top;
@@ -383,9 +386,10 @@ void TF_Hiscores::DrawOkButton(const DRAWITEMSTRUCT& item) const {
                           {glyphLeft + 15, glyphTop + 4}};
     ::Polyline(dc, mark, 3);
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, kBlack);
+    ::SetTextColor(dc, kTextColour);
     ::TextOutW(dc, glyphLeft + kGlyphSize + kGlyphSpacing,
-               whole.top + (height - caption.cy) / 2 + shift, L"OK", 2);
+               whole.top + (height - caption.cy) / 2 + shift, okText.c_str(),
+               static_cast<int>(okText.size()));
     ::RestoreDC(dc, saved);
     ::DeleteObject(pen);
     if ((item.itemState & ODS_FOCUS) != 0) {
@@ -445,8 +449,8 @@ LRESULT TF_Hiscores::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLOREDIT:
             if (reinterpret_cast<HWND>(lParam) == E_EditName) {
                 HDC dc = reinterpret_cast<HDC>(wParam);
-                ::SetTextColor(dc, kNameColour);
-                ::SetBkColor(dc, kWhite);
+                ::SetTextColor(dc, ToColorRef(kNameBoxColour));
+                ::SetBkColor(dc, kWhiteColour);
                 return reinterpret_cast<LRESULT>(::GetStockObject(WHITE_BRUSH));
             }
             break;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/front_end.h"
+#include "app/high_score_dialog_layout.h"
 #include "storage/score_table.h"
 
 namespace quorbals {
@@ -55,7 +56,8 @@ public:
 
     // Drawn by the dialog itself: the whole client area, and the four
     // corner images (Image1 to Image4) inside it.
-    RECT P_Form = {0, 0, 282, 320};
+    RECT P_Form = {kHighScoreForm.x, kHighScoreForm.y, kHighScoreForm.Right(),
+                   kHighScoreForm.Bottom()};
     HWND SG_Scores = nullptr;  // disabled, drawn by the dialog
     HWND BB_OK = nullptr;      // drawn by the dialog: check mark and "OK"
     HWND E_EditName = nullptr;

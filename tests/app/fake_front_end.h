@@ -51,18 +51,12 @@ struct Box {
 
 class FakeFrontEnd : public FrontEnd {
 public:
-    void DrawBallTile(int x, int y, int color, int) override { balls[{x, y}] = color; }
-    void DrawEmptyTile(int x, int y) override {
-        balls.erase({x, y});
-        ++emptyTiles;
+    void ShowDeskRects(std::span<const PixelRect> rects) override {
+        ++deskRepaints;
+        shownDeskRects.insert(shownDeskRects.end(), rects.begin(), rects.end());
     }
-    void DrawArrowSprite(int, int, int) override { ++arrowsDrawn; }
-    void DrawPreviewTile(int slot, int color) override { previews[slot] = color; }
-    void ResetDesk() override {
-        balls.clear();
-        ++resets;
-    }
-    void RepaintDesk() override { ++repaints; }
+    void FlushDeskSoon() override { ++flushRequests; }
+    void ShowPreview(int slot) override { ++previewRepaints[slot]; }
     void SetScoreText(const std::string& text) override { scoreText = text; }
 
     bool TimerRunning(AppTimer timer) const override {
@@ -128,12 +122,10 @@ public:
         return out;
     }
 
-    std::map<std::pair<int, int>, int> balls;
-    std::map<int, int> previews;
-    int arrowsDrawn = 0;
-    int emptyTiles = 0;
-    int resets = 0;
-    int repaints = 0;
+    int deskRepaints = 0;
+    std::vector<PixelRect> shownDeskRects;
+    int flushRequests = 0;
+    std::map<int, int> previewRepaints;
     std::string scoreText;
     std::map<AppTimer, bool> timers;
     int restarts = 0;

@@ -37,6 +37,29 @@ protected:
         commands.FormActivate();
     }
 
+    // The Desk picture as the game state says it must look.
+    PixelPicture DrawnDesk() const {
+        const PlayPictures& pictures = commands.Pictures();
+        PixelPicture expected = pictures.sheets.storeDesk;
+        for (int i = 0; i < kCellCount; ++i) {
+            const BallColor c = app.game.desk[static_cast<std::size_t>(i)];
+            if (c != kNoBall) {
+                const PixelPicture tile = pictures.sheets.tiles.Copy({0, c * 23, 22, 22});
+                for (int y = 0; y < 22; ++y) {
+                    for (int x = 0; x < 22; ++x) {
+                        expected.Set(4 + i % 9 * 29 + x, 4 + i / 9 * 29 + y, tile.At(x, y));
+                    }
+                }
+            }
+        }
+        return expected;
+    }
+
+    int BallsOnDesk() const {
+        return static_cast<int>(std::count_if(app.game.desk.begin(), app.game.desk.end(),
+                                              [](BallColor c) { return c != kNoBall; }));
+    }
+
     TempFolder dir;
     DataPaths paths;
     FakeFrontEnd fe;
@@ -56,7 +79,7 @@ TEST_F(MainCommandsTest, FirstActivationPlacesTheFramedWindowAndDealsOnce) {
     commands.FormActivate();
     EXPECT_EQ(fe.outer.x, (1024 - fe.outer.width) / 2);
     EXPECT_EQ(fe.outer.y, (768 - fe.outer.height) / 2);
-    EXPECT_EQ(fe.balls.size(), 3u);
+    EXPECT_EQ(BallsOnDesk(), 3);
     EXPECT_TRUE(fe.TimerRunning(AppTimer::Glow));
 
     const auto desk = app.game.desk;
@@ -132,7 +155,7 @@ TEST_F(MainCommandsTest, SaveAndLoadOfferTheRememberedNamesAndKeepTheTimers) {
     EXPECT_EQ(app.game.desk, saved.desk);
     EXPECT_EQ(app.game.selection.color, kNoBall);
     EXPECT_FALSE(commands.Busy()) << "a load ends a flight and a pending turn";
-    EXPECT_EQ(fe.balls.size(), 3u);
+    EXPECT_EQ(BallsOnDesk(), 3);
 
     // save1.kvx in the current folder first, then the chosen file's folder.
     const DialogStart start = DialogStartFor(file);
@@ -174,7 +197,7 @@ TEST_F(MainCommandsTest, UnreadScoreFileIsNeverOverwritten) {
 #endif
     Activate();
     ASSERT_EQ(fe.Errors().size(), 1u);
-    EXPECT_EQ(fe.balls.size(), 3u) << "the game is still dealt";
+    EXPECT_EQ(BallsOnDesk(), 3) << "the game is still dealt";
 
     app.game.score = 50;
     dialog.typedName = "Ann";
@@ -239,9 +262,10 @@ TEST_F(MainCommandsTest, LeavingTheDeskErasesTheRoute) {
     Activate();
     // Select the first ball and point at a free cell next to nothing.
     int bx = -1, by = -1;
-    for (const auto& [cell, color] : fe.balls) {
-        bx = cell.first, by = cell.second;
-        break;
+    for (int i = 0; i < kCellCount && bx < 0; ++i) {
+        if (app.game.desk[static_cast<std::size_t>(i)] != kNoBall) {
+            bx = i % kDeskSide, by = i / kDeskSide;
+        }
     }
     auto pixel = [](int c) { return 4 + c * 29 + 10; };
     commands.I_DeskMouseUp(pixel(bx), pixel(by));
@@ -258,11 +282,48 @@ TEST_F(MainCommandsTest, LeavingTheDeskErasesTheRoute) {
                              [](std::int32_t m) { return m == -2; });  // a drawn arrow
     };
     ASSERT_GT(marked(), 0);
-    const int repaints = fe.repaints;
-    const int emptied = fe.emptyTiles;
+    const std::size_t shown = fe.shownDeskRects.size();
     commands.I_DeskMouseLeave();
-    EXPECT_EQ(fe.emptyTiles - emptied, marked());
-    EXPECT_EQ(fe.repaints, repaints + 1) << "the erased route leaves the screen at once";
+    const PixelPicture& desk = commands.Pictures().desk.Picture();
+    const PixelPicture& clean = commands.Pictures().sheets.storeDesk;
+    for (int i = 0; i < kCellCount; ++i) {
+        if (app.game.arrowMarks[static_cast<std::size_t>(i)] == -2) {
+            const PixelRect r{4 + i % 9 * 29, 4 + i / 9 * 29, 22, 22};
+            EXPECT_TRUE(SamePixels(desk, clean, r)) << "cell " << i << " still shows an arrow";
+        }
+    }
+    EXPECT_GT(fe.shownDeskRects.size(), shown) << "the erased route leaves the screen at once";
+}
+
+// A new game repaints nothing itself: the clean Desk with its three balls
+// reaches the screen whole with the flush the front end runs afterwards,
+// and a repaint before then leaves that flush nothing to hand over.
+TEST_F(MainCommandsTest, ANewGameReachesTheScreenWholeOnceTheHandlerIsDone) {
+    Activate();
+    commands.FlushDesk();  // the front end's answer to the first game's request
+    const int requests = fe.flushRequests;
+    fe.shownDeskRects.clear();
+    commands.MI_GameNewClick();
+    EXPECT_EQ(fe.flushRequests, requests + 1);
+    EXPECT_TRUE(fe.shownDeskRects.empty());
+    commands.FlushDesk();
+    EXPECT_EQ(fe.shownDeskRects, (std::vector<PixelRect>{{0, 0, 262, 262}}));
+    EXPECT_EQ(commands.Pictures().desk.Picture(), DrawnDesk());
+
+    commands.MI_GameNewClick();
+    commands.RepaintDesk();
+    fe.shownDeskRects.clear();
+    commands.FlushDesk();
+    EXPECT_TRUE(fe.shownDeskRects.empty());
+    // Each deal repaints the three previews at once, with frame 0 of their colours.
+    for (int slot = 0; slot < 3; ++slot) {
+        EXPECT_GE(fe.previewRepaints[slot], 2);
+        const PixelPicture& preview =
+            commands.Pictures().previews[static_cast<std::size_t>(slot)].Picture();
+        EXPECT_EQ(preview,
+                  commands.Pictures().sheets.tiles.Copy(
+                      {0, app.game.nextBalls[static_cast<std::size_t>(slot)] * 23, 22, 22}));
+    }
 }
 
 TEST(DialogStart, SplitsTheRememberedPath) {

@@ -15,28 +15,32 @@
 namespace quorbals::test {
 namespace {
 
-std::vector<std::string> MenuTexts(const QList<QAction*>& actions) {
-    std::vector<std::string> texts;
-    for (QAction* a : actions) {
-        texts.push_back(a->isSeparator() ? "-" : a->text().toStdString());
+// The menu is built from the shared table: each entry, item, separator,
+// shortcut and check mark where the table puts it.
+TEST_F(MainWindowTest, MenuIsBuiltFromTheTable) {
+    const QList<QAction*> bar = window->menuBar()->actions();
+    const auto table = MainMenu();
+    ASSERT_EQ(bar.size(), static_cast<qsizetype>(table.size()));
+    for (std::size_t e = 0; e < table.size(); ++e) {
+        EXPECT_EQ(bar[e]->text().toStdString(), table[e].caption);
+        ASSERT_EQ(bar[e]->menu() == nullptr, table[e].items.empty());
+        if (!bar[e]->menu()) {
+            continue;
+        }
+        const QList<QAction*> items = bar[e]->menu()->actions();
+        ASSERT_EQ(items.size(), static_cast<qsizetype>(table[e].items.size()));
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            const MenuItem& item = table[e].items[static_cast<std::size_t>(i)];
+            EXPECT_EQ(items[i]->isSeparator(), item.IsSeparator());
+            if (!item.IsSeparator()) {
+                EXPECT_EQ(items[i]->text().toStdString(), item.caption);
+                EXPECT_EQ(items[i]->shortcut().toString().toStdString(),
+                          ShortcutText(item.shortcut));
+                EXPECT_EQ(items[i]->isCheckable(), item.checkable);
+                EXPECT_EQ(items[i], window->Item(item.command));
+            }
+        }
     }
-    return texts;
-}
-
-TEST_F(MainWindowTest, MenuBarHoldsGameStartAndHelpWithEveryItemInOrder) {
-    const QMenuBar* bar = window->menuBar();
-    EXPECT_EQ(MenuTexts(bar->actions()), (std::vector<std::string>{"&Game", "&Start!", "&Help"}));
-    EXPECT_EQ(bar->actions()[1]->menu(), nullptr) << "Start! has no submenu";
-    EXPECT_EQ(MenuTexts(window->MI_Game->actions()),
-              (std::vector<std::string>{"&Start", "-", "&High Scores ...", "&Clear High Scores",
-                                        "-", "&Load...", "&Save...", "-", "Sound", "-", "&Exit"}));
-    EXPECT_EQ(MenuTexts(window->MI_Help->actions()),
-              (std::vector<std::string>{"&Contents", "-", "&Vintra Games Home Page",
-                                        "&Quorbals Home Page", "-", "&About ..."}));
-    EXPECT_EQ(window->MI_GameNew->shortcut(), QKeySequence(Qt::Key_F2));
-    EXPECT_EQ(window->MI_GameExit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
-    EXPECT_EQ(window->MI_HelpCont->shortcut(), QKeySequence(Qt::Key_F1));
-    EXPECT_TRUE(window->MI_OptionsSound->isCheckable());
 }
 
 TEST_F(MainWindowTest, PlayAreaIsLaidOutAsDesigned) {
@@ -103,7 +107,7 @@ TEST_F(MainWindowTest, ScoresUpToSevenDigitsShowWholeAndLongerOnesKeepTheirStart
 
 TEST_F(MainWindowTest, NewGameFromEitherItemAbandonsAMoveOrAPendingTurn) {
     ShowAndActivate();
-    for (QAction* item : {window->MI_GameNew, window->MI_Play}) {
+    for (QAction* item : {window->Item(MenuCommand::GameNew), window->MI_Play}) {
         window->state.score = 120;
         window->MoveTimer.start();
         window->WaitTimer.start();
@@ -160,7 +164,7 @@ TEST_F(MainWindowTest, HelpAsksTheLibraryForTheMainTopicFromMenuAndF1) {
     g_helpCalls.clear();
     SetHtmlHelpEntry(&RecordHelp);
     window->show();
-    window->MI_HelpCont->trigger();
+    window->Item(MenuCommand::HelpCont)->trigger();
     ASSERT_EQ(g_helpCalls.size(), 1u);
     EXPECT_EQ(g_helpCalls[0].caller, static_cast<QWidget*>(window.get()));
     EXPECT_EQ(g_helpCalls[0].file, "/opt/quorbals/quorbals.chm");
@@ -175,7 +179,7 @@ TEST_F(MainWindowTest, HelpAsksTheLibraryForTheMainTopicFromMenuAndF1) {
     // Without the library's entry the command stays silent.
     g_helpCalls.clear();
     SetHtmlHelpEntry(nullptr);
-    window->MI_HelpCont->trigger();
+    window->Item(MenuCommand::HelpCont)->trigger();
     QTest::keyRelease(window.get(), Qt::Key_F1);
     EXPECT_TRUE(g_helpCalls.empty());
     EXPECT_TRUE(errors.empty());
@@ -189,8 +193,8 @@ void RecordOpen(QWidget*, const char* url) {
 TEST_F(MainWindowTest, HomePageItemsOpenTwoDifferentAddresses) {
     g_opened.clear();
     const WebAddressOpener previous = SetWebAddressOpener(&RecordOpen);
-    window->MI_HelpSiteHome->trigger();
-    window->MI_HelpGameHome->trigger();
+    window->Item(MenuCommand::HelpSiteHome)->trigger();
+    window->Item(MenuCommand::HelpGameHome)->trigger();
     SetWebAddressOpener(previous);
     ASSERT_EQ(g_opened.size(), 2u);
     EXPECT_NE(g_opened[0], g_opened[1]);

@@ -48,14 +48,15 @@ protected:
         return cell == sheet.copy(sx, sy, 22, 22);
     }
     bool ShowsArrow(int x, int y, int sprite) const {
-        return CellShows(x, y, PictureImage(window->sheets.arrows), (sprite % 5) * 23,
-                         (sprite / 5) * 23);
+        return CellShows(x, y, PictureImage(window->commands.Pictures().sheets.arrows),
+                         (sprite % 5) * 23, (sprite / 5) * 23);
     }
     bool ShowsBall(int x, int y, int color, int frame) const {
-        return CellShows(x, y, PictureImage(window->sheets.tiles), frame * 23, color * 23);
+        return CellShows(x, y, PictureImage(window->commands.Pictures().sheets.tiles), frame * 23,
+                         color * 23);
     }
     bool ShowsEmpty(int x, int y) const {
-        return CellShows(x, y, PictureImage(window->sheets.arrows), 92, 69);
+        return CellShows(x, y, PictureImage(window->commands.Pictures().sheets.arrows), 92, 69);
     }
 };
 
@@ -83,7 +84,7 @@ TEST_F(PointerPlayTest, RouteIsDrawnWithItsArrowsAndTravelledOneCellPerTick) {
 
     const std::vector<std::pair<int, int>> path = {{1, 0}, {2, 0}, {3, 0}, {3, 1}, {3, 2}};
     for (std::size_t i = 0; i < path.size(); ++i) {
-        window->MoveTimerTimer();
+        window->commands.MoveTimerTimer();
         EXPECT_TRUE(ShowsBall(path[i].first, path[i].second, 4, 0)) << "tick " << i + 1;
     }
     EXPECT_FALSE(window->MoveTimer.isActive());
@@ -101,7 +102,7 @@ TEST_F(PointerPlayTest, OneCellRouteTakesOneTickAndOneMoveSound) {
     PointAt(5, 4);
     EXPECT_TRUE(ShowsArrow(5, 4, 0));  // from the left, ends here
     ReleaseAt(5, 4);
-    window->MoveTimerTimer();
+    window->commands.MoveTimerTimer();
     EXPECT_FALSE(window->MoveTimer.isActive());
     EXPECT_TRUE(window->WaitTimer.isActive());
     EXPECT_TRUE(ShowsBall(5, 4, 2, 0));
@@ -163,7 +164,7 @@ TEST_F(PointerPlayTest, ReleaseOnAFreeCellWithoutARouteKeepsTheSelection) {
 TEST_F(PointerPlayTest, SelectingAnotherBallAndDeselecting) {
     Deal({{0, 0, 1}, {2, 2, 3}});
     ReleaseAt(0, 0);
-    window->T_GlowTimerTimer();
+    window->commands.T_GlowTimerTimer();
     EXPECT_TRUE(ShowsBall(0, 0, 1, 1));
     ReleaseAt(2, 2);
     EXPECT_TRUE(ShowsBall(0, 0, 1, 0));
@@ -182,7 +183,7 @@ TEST_F(PointerPlayTest, GlowRunsThroughFramesOneTwoThreeZero) {
     Deal({{6, 1, 0}});
     ReleaseAt(6, 1);
     for (int frame : {1, 2, 3, 0, 1}) {
-        window->T_GlowTimerTimer();
+        window->commands.T_GlowTimerTimer();
         EXPECT_EQ(window->state.selection.glowFrame, frame);
         EXPECT_TRUE(ShowsBall(6, 1, 0, frame));
     }
@@ -201,8 +202,8 @@ TEST_F(PointerPlayTest, NoInputIsTakenWhileABallTravelsOrATurnIsPending) {
     EXPECT_EQ(window->state.selection.color, kNoBall);
     EXPECT_EQ(window->state.path.grid, during.path.grid);
 
-    window->MoveTimerTimer();
-    window->MoveTimerTimer();
+    window->commands.MoveTimerTimer();
+    window->commands.MoveTimerTimer();
     ASSERT_TRUE(window->WaitTimer.isActive());
     ReleaseAt(4, 4);
     EXPECT_EQ(window->state.selection.color, kNoBall);

@@ -124,16 +124,16 @@ TEST_F(GameFileTest, SaveKeepsTheTimersAndLoadGivesTheGameBack) {
     const GameState saved = window->state;
     window->WaitTimer.start();
     ChooseFile(path);
-    window->MI_GameSaveClick();
+    window->commands.MI_GameSaveClick();
     EXPECT_TRUE(window->WaitTimer.isActive());
     EXPECT_FALSE(window->MoveTimer.isActive());
     EXPECT_EQ(ReadAll(path).size(), 1320u);
 
-    window->MI_GameNew->trigger();
+    window->Item(MenuCommand::GameNew)->trigger();
     window->state.selection = {1, 1, 2, 3};
     window->MoveTimer.start();
     ChooseFile(path);
-    window->MI_GameLoadClick();
+    window->commands.MI_GameLoadClick();
     EXPECT_EQ(window->state.desk, saved.desk);
     EXPECT_EQ(window->state.nextBalls, saved.nextBalls);
     EXPECT_EQ(window->state.score, 345);
@@ -148,8 +148,10 @@ TEST_F(GameFileTest, SaveKeepsTheTimersAndLoadGivesTheGameBack) {
             const BallColor c = saved.desk[CellIndex(x, y)];
             const QImage cell = picture.copy(x * 29 + 4, y * 29 + 4, 22, 22);
             const QImage expected =
-                c == kNoBall ? PictureImage(window->sheets.arrows).copy(92, 69, 22, 22)
-                             : PictureImage(window->sheets.tiles).copy(0, c * 23, 22, 22);
+                c == kNoBall
+                    ? PictureImage(window->commands.Pictures().sheets.arrows).copy(92, 69, 22, 22)
+                    : PictureImage(window->commands.Pictures().sheets.tiles)
+                          .copy(0, c * 23, 22, 22);
             EXPECT_EQ(cell, expected) << x << "," << y;
         }
     }
@@ -164,7 +166,7 @@ TEST_F(GameFileTest, RefusedOrFailedLoadLeavesGameAndTimers) {
     bytes[0] = 'k', bytes[1] = 'v', bytes[2] = 'x', bytes[3] = '!';
     WriteAll(bad, bytes);
     ChooseFile(bad);
-    window->MI_GameLoadClick();
+    window->commands.MI_GameLoadClick();
     // The refusal is an error box of its own, without a full stop added.
     EXPECT_EQ(errors, (std::vector<std::string>{"\"bad.kvx\" is invalid or corrupt!"}));
     EXPECT_EQ(window->state.desk, before.desk);
@@ -175,7 +177,7 @@ TEST_F(GameFileTest, RefusedOrFailedLoadLeavesGameAndTimers) {
     bytes.resize(1319);
     WriteAll(shortFile, bytes);
     ChooseFile(shortFile);
-    window->MI_GameLoad->trigger();
+    window->Item(MenuCommand::GameLoad)->trigger();
     EXPECT_EQ(errors, (std::vector<std::string>{"\"bad.kvx\" is invalid or corrupt!",
                                                 "Read beyond end of file."}));
     EXPECT_EQ(window->state.desk, before.desk);
@@ -185,10 +187,10 @@ TEST_F(GameFileTest, RefusedOrFailedLoadLeavesGameAndTimers) {
 TEST_F(GameFileTest, CancelledDialogsChangeNothing) {
     window->WaitTimer.start();
     WhenModal<QFileDialog>([](QFileDialog* d) { d->reject(); });
-    window->MI_GameSaveClick();
+    window->commands.MI_GameSaveClick();
     EXPECT_TRUE(window->WaitTimer.isActive());
     WhenModal<QFileDialog>([](QFileDialog* d) { d->reject(); });
-    window->MI_GameLoadClick();
+    window->commands.MI_GameLoadClick();
     EXPECT_TRUE(window->WaitTimer.isActive());
 }
 

@@ -24,29 +24,12 @@ QRect ToQRect(const PixelRect& r) {
 
 }  // namespace
 
-DeskView::DeskView(const SpriteSheets& sheets, const ViewTables& tables, QWidget* parent)
-    : QWidget(parent), desk_(sheets, tables), image_(PictureImage(desk_.Picture())) {
+DeskView::DeskView(DeskPicture& desk, QWidget* parent)
+    : QWidget(parent), desk_(desk), image_(PictureImage(desk_.Picture())) {
     setFixedSize(image_.size());
     setMouseTracking(true);
     // The picture covers the whole view: Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void DeskView::ResetDesk() {
-    desk_.ResetDesk();
-    // A reset shows by itself once the running handler has finished (a new
-    // game repaints nothing else); an explicit Repaint() before then flushes
-    // it earlier and leaves this one nothing to do.
-    if (!flushQueued_) {
-        flushQueued_ = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                flushQueued_ = false;
-                Repaint();
-            },
-            Qt::QueuedConnection);
-    }
 }
 
 QRegion DeskView::DirtyRegion() const {
@@ -57,11 +40,7 @@ QRegion DeskView::DirtyRegion() const {
     return region;
 }
 
-void DeskView::Repaint() {
-    const std::vector<PixelRect> rects = desk_.Flush();
-    if (rects.empty()) {
-        return;
-    }
+void DeskView::ShowRects(std::span<const PixelRect> rects) {
     QRegion region;
     for (const PixelRect& r : rects) {
         region += ToQRect(r);

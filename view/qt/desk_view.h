@@ -1,12 +1,13 @@
-// The Desk image: shows the Desk picture on screen, reports the pointer and
-// asks Qt to repaint what the picture says changed. Every design pixel is
-// painted as a whole square of device pixels, never smoothed.
+// The Desk image: shows the shared Desk picture on screen, reports the
+// pointer and repaints the rectangles it is told have changed. Every design
+// pixel is painted as a whole square of device pixels, never smoothed.
 #pragma once
 
 #include <QImage>
 #include <QRegion>
 #include <QWidget>
 #include <cstdint>
+#include <span>
 
 #include "view/desk_picture.h"
 
@@ -16,27 +17,17 @@ class DeskView : public QWidget {
     Q_OBJECT
 
 public:
-    // Both must outlive the view; see DeskPicture.
-    DeskView(const SpriteSheets& sheets, const ViewTables& tables, QWidget* parent = nullptr);
+    // The picture must outlive the view.
+    explicit DeskView(DeskPicture& desk, QWidget* parent = nullptr);
 
-    // Drawing into the picture; see DeskPicture. None repaints.
-    void DrawBallTile(int x, int y, int color, int frame) {
-        desk_.DrawBallTile(x, y, color, frame);
-    }
-    void DrawArrowSprite(int x, int y, int index) { desk_.DrawArrowSprite(x, y, index); }
-    void DrawEmptyTile(int x, int y) { desk_.DrawEmptyTile(x, y); }
-    // The picture becomes the clean Desk; it is flushed by itself when
-    // control returns to the event loop.
-    void ResetDesk();
-    // Flushes to the screen what differs from what it last got.
-    void Repaint();
+    // Repaints these rectangles of the picture.
+    void ShowRects(std::span<const PixelRect> rects);
 
     const DeskPicture& Desk() const { return desk_; }
     // The picture as an image over the same memory.
     const QImage& Picture() const { return image_; }
-    // What the next Repaint() will flush.
+    // What the next flush of the picture will hand over.
     QRegion DirtyRegion() const;
-    std::int64_t RepaintedPixels() const { return desk_.RepaintedPixels(); }
 
     QSize sizeHint() const override { return image_.size(); }
 
@@ -57,9 +48,8 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    DeskPicture desk_;
+    DeskPicture& desk_;
     QImage image_;
-    bool flushQueued_ = false;
 };
 
 }  // namespace quorbals

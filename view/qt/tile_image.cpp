@@ -6,16 +6,10 @@
 
 namespace quorbals {
 
-TileImage::TileImage(const SpriteSheets& sheets, QWidget* parent)
-    : QWidget(parent), preview_(sheets), image_(PictureImage(preview_.Picture())) {
+TileImage::TileImage(const PreviewPicture& preview, QWidget* parent)
+    : QWidget(parent), image_(PictureImage(preview.Picture())) {
     setFixedSize(image_.size());
     setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void TileImage::DrawPreviewTile(int color) {
-    if (preview_.DrawPreviewTile(color)) {
-        repaint();
-    }
 }
 
 void TileImage::paintEvent(QPaintEvent*) {

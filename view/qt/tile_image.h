@@ -12,11 +12,8 @@ class TileImage : public QWidget {
     Q_OBJECT
 
 public:
-    // Shows frame 0 of blue until the first deal. The sheets must outlive it.
-    explicit TileImage(const SpriteSheets& sheets, QWidget* parent = nullptr);
-
-    // Frame 0 of a colour (0..5; others draw nothing), on screen at once.
-    void DrawPreviewTile(int color);
+    // Shows a shared preview picture, which must outlive it.
+    explicit TileImage(const PreviewPicture& preview, QWidget* parent = nullptr);
 
     // The picture as an image over the same memory.
     const QImage& Picture() const { return image_; }
@@ -26,7 +23,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    PreviewPicture preview_;
     QImage image_;
 };
 

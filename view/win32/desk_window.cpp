@@ -7,7 +7,6 @@ namespace quorbals {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TQuorbalsDesk";
-constexpr UINT kFlushMessage = WM_APP + 1;
 
 void RegisterDeskClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW wc{};
@@ -59,8 +58,8 @@ unsigned ButtonOf(UINT message, WPARAM wParam) {
 
 }  // namespace
 
-DeskWindow::DeskWindow(const SpriteSheets& sheets, const ViewTables& tables, Handlers handlers)
-    : desk_(sheets, tables),
+DeskWindow::DeskWindow(DeskPicture& desk, Handlers handlers)
+    : desk_(desk),
       bitmap_(desk_.Picture().width, desk_.Picture().height),
       handlers_(std::move(handlers)) {
     bitmap_.Load(desk_.Picture());
@@ -81,19 +80,13 @@ bool DeskWindow::Create(HWND parent, int x, int y) {
     return hwnd_ != nullptr;
 }
 
-void DeskWindow::ResetDesk() {
-    desk_.ResetDesk();
-    if (!flushQueued_ && hwnd_) {
-        flushQueued_ = PostMessageW(hwnd_, kFlushMessage, 0, 0) != 0;
+void DeskWindow::ShowRects(std::span<const PixelRect> rects) {
+    if (!hwnd_) {
+        return;
     }
-}
-
-void DeskWindow::Repaint() {
-    for (const PixelRect& r : desk_.Flush()) {
-        if (hwnd_) {
-            const RECT rect{r.x, r.y, r.x + r.width, r.y + r.height};
-            InvalidateRect(hwnd_, &rect, FALSE);
-        }
+    for (const PixelRect& r : rects) {
+        const RECT rect{r.x, r.y, r.x + r.width, r.y + r.height};
+        InvalidateRect(hwnd_, &rect, FALSE);
     }
 }
 
@@ -142,10 +135,6 @@ LRESULT DeskWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ERASEBKGND:
             return 1;
-        case kFlushMessage:
-            flushQueued_ = false;
-            Repaint();
-            return 0;
         case WM_MOUSEMOVE:
             if (!tracking_) {
                 TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd_, 0};

@@ -1,10 +1,11 @@
-// I_Desk: the Desk picture as a child window. Drawing goes into the shared
-// DeskPicture; a repaint hands the changed squares to the window system,
-// and painting copies them from the Desk bitmap with BitBlt and SRCCOPY.
+// I_Desk: the shared Desk picture as a child window. The rectangles it is
+// told have changed are handed to the window system, and painting copies
+// them from the Desk bitmap with BitBlt and SRCCOPY.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <span>
 
 #include "platform/win32/win32_headers.h"
 #include "platform/win32/window_procedure.h"
@@ -21,7 +22,8 @@ public:
         std::function<void()> mouseLeave;
     };
 
-    DeskWindow(const SpriteSheets& sheets, const ViewTables& tables, Handlers handlers);
+    // The picture must outlive the window.
+    DeskWindow(DeskPicture& desk, Handlers handlers);
     ~DeskWindow();
     DeskWindow(const DeskWindow&) = delete;
     DeskWindow& operator=(const DeskWindow&) = delete;
@@ -30,16 +32,8 @@ public:
     bool Create(HWND parent, int x, int y);
     HWND Handle() const { return hwnd_; }
 
-    void DrawBallTile(int x, int y, int color, int frame) {
-        desk_.DrawBallTile(x, y, color, frame);
-    }
-    void DrawEmptyTile(int x, int y) { desk_.DrawEmptyTile(x, y); }
-    void DrawArrowSprite(int x, int y, int index) { desk_.DrawArrowSprite(x, y, index); }
-    // The clean Desk; it reaches the screen once the running handler has
-    // finished, or with an earlier Repaint().
-    void ResetDesk();
-    // Invalidates what changed since the last repaint.
-    void Repaint();
+    // Invalidates these rectangles of the picture.
+    void ShowRects(std::span<const PixelRect> rects);
 
     const DeskPicture& Picture() const { return desk_; }
 
@@ -51,12 +45,11 @@ private:
     void ButtonDown(unsigned button);
     void ButtonUp(unsigned button, LPARAM lParam);
 
-    DeskPicture desk_;
+    DeskPicture& desk_;
     PictureBitmap bitmap_;
     Handlers handlers_;
     HWND hwnd_ = nullptr;
     bool tracking_ = false;
-    bool flushQueued_ = false;
     unsigned buttonsDown_ = 0;
 };
 

@@ -1,13 +1,13 @@
 // I_Desk's events and repaints: a release reaches I_DeskMouseUp only for a
 // button pressed on the Desk; moves and leaving reach their handlers; a
-// repaint invalidates just the changed cell and painting marks it shown.
+// changed cell's rectangle is invalidated and painting marks it shown.
 #include <memory>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "view/win32/desk_window.h"
 #include "view/desk_geometry.h"
+#include "view/win32/desk_window.h"
 
 namespace quorbals {
 namespace {
@@ -33,7 +33,7 @@ protected:
         };
         handlers.mouseUp = [this](std::int32_t x, std::int32_t y) { seen.ups.push_back({x, y}); };
         handlers.mouseLeave = [this] { ++seen.leaves; };
-        desk = std::make_unique<DeskWindow>(sheets, tables, std::move(handlers));
+        desk = std::make_unique<DeskWindow>(picture, std::move(handlers));
         ASSERT_TRUE(desk->Create(parent, 5, 5));
     }
     void TearDown() override {
@@ -45,6 +45,7 @@ protected:
 
     SpriteSheets sheets;
     ViewTables tables;
+    DeskPicture picture{sheets, tables};
     HWND parent = nullptr;
     Recorded seen;
     std::unique_ptr<DeskWindow> desk;
@@ -75,10 +76,10 @@ TEST_F(DeskWindowTest, RepaintInvalidatesTheChangedCellAndPaintingShowsIt) {
     UpdateWindow(hwnd);
     ValidateRect(hwnd, nullptr);
 
-    desk->DrawBallTile(2, 3, 1, 0);
+    picture.DrawBallTile(2, 3, 1, 0);
     RECT dirty{};
     EXPECT_FALSE(GetUpdateRect(hwnd, &dirty, FALSE));  // drawing alone repaints nothing
-    desk->Repaint();
+    desk->ShowRects(picture.Flush());
     ASSERT_TRUE(GetUpdateRect(hwnd, &dirty, FALSE));
     std::int32_t px = 2;
     std::int32_t py = 3;
@@ -90,7 +91,7 @@ TEST_F(DeskWindowTest, RepaintInvalidatesTheChangedCellAndPaintingShowsIt) {
 
     UpdateWindow(hwnd);
     EXPECT_FALSE(GetUpdateRect(hwnd, &dirty, FALSE));
-    EXPECT_TRUE(desk->Picture().PendingRects().empty());
+    EXPECT_TRUE(picture.PendingRects().empty());
 }
 
 }  // namespace

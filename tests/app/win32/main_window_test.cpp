@@ -73,9 +73,9 @@ TEST_F(MainWindowTest, MenuBarAndSoundCheckMark) {
     EXPECT_FALSE(GetMenuState(bar, kMenuBarGame, MF_BYPOSITION) & MF_GRAYED);
 
     EXPECT_TRUE(window.SoundChecked());  // no settings file: on
-    SendMessageW(window.Handle(), WM_COMMAND, kCmdOptionsSound, 0);
+    SendMessageW(window.Handle(), WM_COMMAND, MenuCommandId(MenuCommand::OptionsSound), 0);
     EXPECT_FALSE(window.SoundChecked());
-    SendMessageW(window.Handle(), WM_COMMAND, kCmdOptionsSound, 0);
+    SendMessageW(window.Handle(), WM_COMMAND, MenuCommandId(MenuCommand::OptionsSound), 0);
     EXPECT_TRUE(window.SoundChecked());
 }
 

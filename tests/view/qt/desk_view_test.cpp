@@ -21,7 +21,8 @@ protected:
 
     const SpriteSheets sheets;
     ViewTables tables;
-    DeskView view{sheets, tables};
+    DeskPicture desk{sheets, tables};
+    DeskView view{desk};
 };
 
 TEST_F(DeskViewTest, StartsAsTheCleanDeskWithNothingDirty) {
@@ -34,41 +35,25 @@ TEST_F(DeskViewTest, StartsAsTheCleanDeskWithNothingDirty) {
 TEST_F(DeskViewTest, ThePictureIsThePlainPixelsThemselves) {
     EXPECT_EQ(view.Picture().constBits(),
               reinterpret_cast<const uchar*>(view.Desk().Picture().pixels.data()));
-    view.DrawBallTile(2, 3, 4, 2);
+    desk.DrawBallTile(2, 3, 4, 2);
     EXPECT_EQ(view.Picture().pixel(62, 91), view.Desk().Picture().At(62, 91));
     EXPECT_EQ(view.DirtyRegion(), QRegion(62, 91, 22, 22));
-    view.Repaint();
+    view.ShowRects(desk.Flush());
     EXPECT_TRUE(view.DirtyRegion().isEmpty());
-    EXPECT_EQ(view.RepaintedPixels(), 484);
-}
-
-TEST_F(DeskViewTest, ResetShowsByItselfOnceTheHandlerHasFinished) {
-    view.Repaint();
-    view.ResetDesk();
-    view.DrawBallTile(4, 4, 2, 0);  // a new game places its balls after the reset
-    const std::int64_t before = view.RepaintedPixels();
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(view.DirtyRegion().isEmpty());
-    EXPECT_EQ(view.RepaintedPixels() - before, 262 * 262);
-    // A repaint asked for before then leaves the queued one nothing to do.
-    view.ResetDesk();
-    view.Repaint();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(view.RepaintedPixels() - before, 2 * 262 * 262);
 }
 
 TEST_F(DeskViewTest, PaintShowsThePicture) {
-    view.DrawBallTile(0, 0, 1, 0);
-    view.DrawArrowSprite(1, 0, 2);
-    view.Repaint();
+    desk.DrawBallTile(0, 0, 1, 0);
+    desk.DrawArrowSprite(1, 0, 2);
+    view.ShowRects(desk.Flush());
     EXPECT_EQ(view.grab().toImage().convertToFormat(kPictureFormat), view.Picture());
 }
 
 // On a screen scaled by two every picture pixel is a 2 x 2 square: no
 // smoothing, no lines of one and two pixels in turn.
 TEST_F(DeskViewTest, ScaledPaintKeepsEveryPixelWhole) {
-    view.DrawBallTile(0, 0, 1, 2);
-    view.DrawArrowSprite(1, 0, 4);
+    desk.DrawBallTile(0, 0, 1, 2);
+    desk.DrawArrowSprite(1, 0, 4);
     QImage device(524, 524, kPictureFormat);
     device.setDevicePixelRatio(2.0);
     device.fill(Qt::white);
@@ -89,7 +74,8 @@ TEST(DeskViewPointer, MovesReleasesOfAnyButtonAndLeavingAreReported) {
     // pointer from the press to the release.
     QWidget panel;
     panel.resize(273, 273);
-    DeskView view(sheets, tables, &panel);
+    DeskPicture desk(sheets, tables);
+    DeskView view(desk, &panel);
     view.move(5, 5);
     panel.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
@@ -121,13 +107,15 @@ TEST(DeskViewPointer, MovesReleasesOfAnyButtonAndLeavingAreReported) {
 
 TEST(TileImageTest, ShowsThePreviewPicture) {
     const SpriteSheets sheets;
-    TileImage preview(sheets);
+    PreviewPicture picture(sheets);
+    TileImage preview(picture);
     EXPECT_EQ(preview.size(), QSize(22, 22));
     EXPECT_EQ(preview.Picture(), PictureImage(sheets.tiles).copy(0, 0, 22, 22));
     preview.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
     for (int color = 0; color < 6; ++color) {
-        preview.DrawPreviewTile(color);
+        picture.DrawPreviewTile(color);
+        preview.repaint();
         EXPECT_EQ(preview.Picture(), PictureImage(sheets.tiles).copy(0, color * 23, 22, 22))
             << color;
         EXPECT_EQ(preview.grab().toImage().convertToFormat(kPictureFormat), preview.Picture());

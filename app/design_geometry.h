@@ -1,0 +1,37 @@
+// Rectangles and fonts in design pixels, the units every window of the
+// program is laid out in; each front end places its controls from them.
+#pragma once
+
+namespace quorbals {
+
+struct DesignRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    constexpr int Right() const { return x + width; }
+    constexpr int Bottom() const { return y + height; }
+    constexpr bool Contains(int px, int py) const {
+        return px >= x && px < Right() && py >= y && py < Bottom();
+    }
+    // The same rectangle moved by the origin of its parent.
+    constexpr DesignRect In(const DesignRect& parent) const {
+        return {parent.x + x, parent.y + y, width, height};
+    }
+    friend constexpr bool operator==(const DesignRect&, const DesignRect&) = default;
+};
+
+// A font by family, character height in pixels and weight.
+struct FontSpec {
+    const char* family = "";
+    int pixelHeight = 0;
+    bool bold = false;
+};
+
+// 0xRRGGBB.
+using DesignColour = unsigned int;
+inline constexpr DesignColour kBlack = 0x000000;
+inline constexpr DesignColour kBlue = 0x0000FF;
+
+}  // namespace quorbals

@@ -1,0 +1,142 @@
+#include "app/main_menu.h"
+
+#include <array>
+#include <cctype>
+
+#include "app/main_commands.h"
+
+namespace quorbals {
+
+namespace {
+
+constexpr MenuItem kSeparator{};
+
+constexpr std::array<MenuItem, 11> kGameItems{{
+    {"MI_GameNew", "&Start", MenuShortcut::F2, MenuCommand::GameNew},
+    kSeparator,
+    {"MI_GameScores", "&High Scores ...", MenuShortcut::None, MenuCommand::GameScores},
+    {"MI_GameClearScores", "&Clear High Scores", MenuShortcut::None, MenuCommand::GameClearScores},
+    kSeparator,
+    {"MI_GameLoad", "&Load...", MenuShortcut::None, MenuCommand::GameLoad},
+    {"MI_GameSave", "&Save...", MenuShortcut::None, MenuCommand::GameSave},
+    kSeparator,
+    {"MI_OptionsSound", "Sound", MenuShortcut::None, MenuCommand::OptionsSound, true},
+    kSeparator,
+    {"MI_GameExit", "&Exit", MenuShortcut::CtrlX, MenuCommand::GameExit},
+}};
+
+constexpr std::array<MenuItem, 6> kHelpItems{{
+    {"MI_HelpCont", "&Contents", MenuShortcut::F1, MenuCommand::HelpCont},
+    kSeparator,
+    {"MI_HelpSiteHome", "&Vintra Games Home Page", MenuShortcut::None, MenuCommand::HelpSiteHome},
+    {"MI_HelpGameHome", "&Quorbals Home Page", MenuShortcut::None, MenuCommand::HelpGameHome},
+    kSeparator,
+    {"MI_HelpAbout", "&About ...", MenuShortcut::None, MenuCommand::HelpAbout},
+}};
+
+constexpr std::array<MenuBarEntry, 3> kMenuBar{{
+    {"MI_Game", "&Game", kGameItems, MenuCommand::GameNew, false},
+    {"MI_Play", "&Start!", {}, MenuCommand::Play, false},
+    {"MI_Help", "&Help", kHelpItems, MenuCommand::HelpCont, true},
+}};
+
+}  // namespace
+
+std::span<const MenuBarEntry> MainMenu() {
+    return kMenuBar;
+}
+
+const MenuItem* FindMenuItem(MenuCommand command) {
+    for (const MenuBarEntry& entry : kMenuBar) {
+        for (const MenuItem& item : entry.items) {
+            if (!item.IsSeparator() && item.command == command) {
+                return &item;
+            }
+        }
+    }
+    return nullptr;
+}
+
+const char* ShortcutText(MenuShortcut shortcut) {
+    switch (shortcut) {
+        case MenuShortcut::F1:
+            return "F1";
+        case MenuShortcut::F2:
+            return "F2";
+        case MenuShortcut::CtrlX:
+            return "Ctrl+X";
+        case MenuShortcut::None:
+            break;
+    }
+    return "";
+}
+
+void StripAccessKey(const char* caption, char* out, int outSize) {
+    int n = 0;
+    for (const char* p = caption; *p != '\0' && n + 1 < outSize; ++p) {
+        if (*p == '&') {
+            if (p[1] != '&') {
+                continue;
+            }
+            ++p;
+        }
+        out[n++] = *p;
+    }
+    if (outSize > 0) {
+        out[n] = '\0';
+    }
+}
+
+char AccessKey(const char* caption) {
+    for (const char* p = caption; *p != '\0'; ++p) {
+        if (*p == '&') {
+            if (p[1] == '&') {
+                ++p;
+            } else if (p[1] != '\0') {
+                return static_cast<char>(std::toupper(static_cast<unsigned char>(p[1])));
+            }
+        }
+    }
+    return 0;
+}
+
+void RunMenuCommand(MainCommands& commands, MenuCommand command) {
+    switch (command) {
+        case MenuCommand::GameNew:
+        case MenuCommand::Play:
+            commands.MI_GameNewClick();
+            break;
+        case MenuCommand::GameScores:
+            commands.MI_GameScoresClick();
+            break;
+        case MenuCommand::GameClearScores:
+            commands.MI_GameClearScoresClick();
+            break;
+        case MenuCommand::GameLoad:
+            commands.MI_GameLoadClick();
+            break;
+        case MenuCommand::GameSave:
+            commands.MI_GameSaveClick();
+            break;
+        case MenuCommand::OptionsSound:
+            commands.MI_OptionsSoundClick();
+            break;
+        case MenuCommand::GameExit:
+            commands.MI_GameExitClick();
+            break;
+        case MenuCommand::HelpCont:
+            commands.MI_HelpContClick();
+            break;
+        case MenuCommand::HelpSiteHome:
+            commands.MI_HelpSiteHomeClick();
+            break;
+        case MenuCommand::HelpGameHome:
+            commands.MI_HelpGameHomeClick();
+            break;
+        case MenuCommand::HelpAbout:
+            commands.MI_HelpAboutClick();
+            break;
+    }
+}
+
+}  // namespace quorbals
