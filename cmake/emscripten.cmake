@@ -13,9 +13,11 @@ set(QUORBALS_EMSCRIPTEN_ROOT /usr/share/emscripten CACHE PATH "The emscripten in
 include(${QUORBALS_EMSCRIPTEN_ROOT}/cmake/Modules/Platform/Emscripten.cmake)
 
 # The game throws FileError and catches it. WebAssembly's own exceptions
-# cost far less code and time than emscripten's JavaScript ones, and node 18,
-# node 20 and every current browser run them; the libraries built for them
-# (libc++-except, libc++abi-except, libunwind-except) are in Debian's cache.
+# make smaller code than emscripten's JavaScript ones (a seventh less for
+# the simulator) and need no trip through JavaScript for every call that
+# may throw; node 18, node 20 and current browsers run them, and the
+# libraries built for them (libc++-except, libc++abi-except,
+# libunwind-except) are in Debian's cache.
 # GoogleTest is built with the same flags, so that its checks of thrown
 # exceptions see the game's; CMake passes them on to every link as well.
 set(CMAKE_CXX_FLAGS_INIT "-fwasm-exceptions")
