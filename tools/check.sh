@@ -3,6 +3,8 @@
 #  - the Linux game with all its tests, end-to-end ones included, which also
 #    drive the Windows game under Wine;
 #  - the Windows game, its zip and installer, and its tests under Wine;
+#  - the shared code built for the browser with emscripten, and its tests
+#    under node;
 #  - the shared code's tests again with AddressSanitizer and
 #    UndefinedBehaviorSanitizer.
 set -eu
@@ -18,6 +20,10 @@ cmake --build build -j2
 ./tools/make_windows.sh
 cmake --build build-win -j2
 ctest --test-dir build-win --output-on-failure -j2
+
+# The shared code built for the browser, its tests under node.
+./tools/make_web.sh
+ctest --test-dir build-web --output-on-failure -j2
 
 ctest --test-dir build --output-on-failure -j2
 

@@ -2,7 +2,8 @@
 # Installs the Debian packages that Quorbals needs, by set:
 #   tools/setup-debian.sh play   building and running the game, nothing more
 #   tools/setup-debian.sh test   everything: also the tests, benchmarks, fuzzing,
-#                                packaging and the Windows cross-build under Wine
+#                                packaging, the Windows cross-build under Wine
+#                                and the web build under node
 # The default is "test". Safe to run again: only missing packages are
 # fetched, and nothing is fetched when all are present.
 set -eu
@@ -26,6 +27,7 @@ fp-utils python3
 xvfb openbox xdotool x11-utils xclip imagemagick
 appstream desktop-file-utils dpkg-dev file strace
 g++-mingw-w64-x86-64-posix wine64 nsis
+emscripten nodejs
 "
 
 case "$set_name" in

@@ -4,17 +4,16 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <memory>
 
 #include "storage/file_error.h"
 #include "storage/posix/errno_file_error.h"
+#include "storage/posix/process_ids.h"
 #include "storage/temporary_files.h"
 
 namespace quorbals {
@@ -64,8 +63,7 @@ std::string WriteTarget(const std::string& path) {
 int CreateTemporary(const std::string& folder, std::string& tempPath) {
     static unsigned long serial = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath =
-            JoinPath(folder, TemporaryFileName(static_cast<unsigned long>(::getpid()), serial++));
+        tempPath = JoinPath(folder, TemporaryFileName(OwnProcessId(), serial++));
         const int fd =
             ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
         if (fd >= 0 || errno != EEXIST) {
@@ -106,14 +104,10 @@ void RemoveLeftoverTemporaries(const std::string& folder) {
     if (!dir) {
         return;
     }
-    const auto self = static_cast<unsigned long>(::getpid());
+    const unsigned long self = OwnProcessId();
     while (const dirent* entry = ::readdir(dir.get())) {
         const auto owner = TemporaryFileOwner(entry->d_name);
-        if (!owner || *owner > static_cast<unsigned long>(INT_MAX)) {
-            continue;
-        }
-        const bool gone = ::kill(static_cast<pid_t>(*owner), 0) != 0 && errno == ESRCH;
-        if (*owner == self || gone) {
+        if (owner && (*owner == self || ProcessIsGone(*owner))) {
             ::unlink(JoinPath(folder, entry->d_name).c_str());
         }
     }

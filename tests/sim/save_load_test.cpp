@@ -27,7 +27,7 @@ using testing::RunResult;
 using testing::RunSim;
 
 // Seed 3 plays game 0 in 53 moves with the bot.
-constexpr std::uint32_t kSeed = 3;
+constexpr const char* kSeed = "3";
 constexpr int kGameZeroMoves = 53;
 
 // The records a trace line shows, as a game state; the FreeCellList follows
@@ -87,9 +87,9 @@ protected:
 
 TEST_F(SaveLoad, SavedFileHoldsTheRecordsTheTraceShowsAndChangesNothing) {
     const std::string file = Path("ten.kvx");
-    const RunResult plain = RunSim({"--seed", "3", "--trace", "--check"});
+    const RunResult plain = RunSim({"--seed", kSeed, "--trace", "--check"});
     const RunResult saving =
-        RunSim({"--seed", "3", "--trace", "--check", "--save-after", "10", file});
+        RunSim({"--seed", kSeed, "--trace", "--check", "--save-after", "10", file});
     ASSERT_EQ(saving.status, kExitOk) << saving.err;
     EXPECT_EQ(saving.err, "");
     EXPECT_EQ(saving.out, plain.out);  // saving takes nothing from play
@@ -102,7 +102,7 @@ TEST_F(SaveLoad, SavedFileHoldsTheRecordsTheTraceShowsAndChangesNothing) {
 TEST_F(SaveLoad, TheMoveThatEndsGameZeroSavesTheFullDesk) {
     const std::string file = Path("last.kvx");
     const std::string last = std::to_string(kGameZeroMoves);
-    const RunResult result = RunSim({"--seed", "3", "--trace", "--save-after", last, file});
+    const RunResult result = RunSim({"--seed", kSeed, "--trace", "--save-after", last, file});
     ASSERT_EQ(result.status, kExitOk) << result.err;
     const std::vector<std::string> lines = Lines(result.out);
     ASSERT_EQ(lines.back(), "{\"g\":0,\"over\":true,\"turns\":" + last + ",\"score\":100}");
@@ -115,9 +115,9 @@ TEST_F(SaveLoad, GameZeroEndingFirstWritesNothingAndGivesStatusFive) {
     const std::string file = Path("never.kvx");
     const std::string after = std::to_string(kGameZeroMoves + 1);
     // Game 1 runs longer than game 0, but only game 0's moves count.
-    const RunResult plain = RunSim({"--seed", "3", "--games", "2", "--trace"});
+    const RunResult plain = RunSim({"--seed", kSeed, "--games", "2", "--trace"});
     const RunResult result =
-        RunSim({"--seed", "3", "--games", "2", "--trace", "--save-after", after, file});
+        RunSim({"--seed", kSeed, "--games", "2", "--trace", "--save-after", after, file});
     EXPECT_EQ(result.status, kExitNotSaved);
     EXPECT_EQ(result.out, plain.out);
     EXPECT_EQ(result.err,
@@ -125,14 +125,14 @@ TEST_F(SaveLoad, GameZeroEndingFirstWritesNothingAndGivesStatusFive) {
     EXPECT_FALSE(std::filesystem::exists(file));
 
     // The summary is printed as usual.
-    const RunResult summary = RunSim({"--seed", "3", "--save-after", after, file});
+    const RunResult summary = RunSim({"--seed", kSeed, "--save-after", after, file});
     EXPECT_EQ(summary.status, kExitNotSaved);
     EXPECT_NE(summary.out.find("games: 1\n"), std::string::npos);
 }
 
 TEST_F(SaveLoad, LoadedGameIsTheSavedBoardAndPlaysOnFromTheSeed) {
     const std::string file = Path("round.kvx");
-    const RunResult saving = RunSim({"--seed", "3", "--trace", "--save-after", "20", file});
+    const RunResult saving = RunSim({"--seed", kSeed, "--trace", "--save-after", "20", file});
     ASSERT_EQ(saving.status, kExitOk) << saving.err;
     const std::string moveTwenty = Lines(saving.out)[20];
 
@@ -242,7 +242,7 @@ TEST_F(SaveLoad, RefusedFilesGiveTheGamesTextsAndStatusThree) {
 
 TEST_F(SaveLoad, FailedWriteStopsAtOnceWithTheErrorText) {
     const RunResult result =
-        RunSim({"--seed", "3", "--trace", "--save-after", "3", Path("nowhere/x.kvx")});
+        RunSim({"--seed", kSeed, "--trace", "--save-after", "3", Path("nowhere/x.kvx")});
     EXPECT_EQ(result.status, kExitFileError);
     EXPECT_EQ(result.err, "Invalid file name.\n");
     // The moves up to the save are shown, nothing after.
@@ -254,7 +254,7 @@ TEST_F(SaveLoad, FailedWriteStopsAtOnceWithTheErrorText) {
 // A folder in the saved game's place stays a folder.
 TEST_F(SaveLoad, AFolderAsTargetIsDenied) {
     std::filesystem::create_directory(Path("folder.kvx"));
-    const RunResult result = RunSim({"--seed", "3", "--save-after", "3", Path("folder.kvx")});
+    const RunResult result = RunSim({"--seed", kSeed, "--save-after", "3", Path("folder.kvx")});
     EXPECT_EQ(result.status, kExitFileError);
     EXPECT_EQ(result.err, "File access denied.\n");
     EXPECT_TRUE(std::filesystem::is_directory(Path("folder.kvx")));
@@ -268,7 +268,7 @@ TEST_F(SaveLoad, WriteIntoAReadOnlyFolderIsDenied) {
     std::filesystem::create_directory(Path("locked"));
     std::filesystem::permissions(
         Path("locked"), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    const RunResult locked = RunSim({"--seed", "3", "--save-after", "3", Path("locked/x.kvx")});
+    const RunResult locked = RunSim({"--seed", kSeed, "--save-after", "3", Path("locked/x.kvx")});
     EXPECT_EQ(locked.status, kExitFileError);
     EXPECT_EQ(locked.err, "File access denied.\n");
     EXPECT_EQ(locked.out, "");

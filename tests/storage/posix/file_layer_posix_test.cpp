@@ -215,18 +215,6 @@ TEST(WriteFileAtomicallyTest, SpecialFilesAsTargetsAreRefused) {
     EXPECT_EQ(FolderEntries(dir.path()), names);
 }
 
-// A temporary file of a game that still runs (here: the test's parent) is
-// a write in progress, and stays.
-TEST(WriteFileAtomicallyTest, TemporaryFilesOfRunningGamesStay) {
-    TempFolder dir;
-    const std::string running = TemporaryFileName(static_cast<unsigned long>(::getppid()), 0);
-    const std::string own = TemporaryFileName(static_cast<unsigned long>(::getpid()), 999);
-    WriteBytes(dir / running, {1});
-    WriteBytes(dir / own, {1});
-    WriteFileAtomically(dir / "quorbals.scr", std::vector<std::uint8_t>{2});
-    EXPECT_EQ(FolderEntries(dir.path()), (std::vector<std::string>{running, "quorbals.scr"}));
-}
-
 TEST(FilePathsTest, FoldersAndNames) {
     EXPECT_EQ(FolderOf("/home/p/game.kvx"), "/home/p");
     EXPECT_EQ(FolderOf("/game.kvx"), "/");
