@@ -8,7 +8,8 @@ struct only, so the pictures can be remade anywhere:
 
 Outputs
   icons/quorbals-32-16colour.png  32 x 32, 16-colour palette (About box)
-  icons/quorbals-<N>.png          N = 16, 32, 48, 64, 128, 256 (desktop icons)
+  icons/quorbals-<N>.png          N = 16, 32, 48, 64, 128, 256 (desktop icons),
+                                  192 and 512 (the browser build's app icons)
   ornaments/corner-{tl,tr,bl,br}.png  15 x 15 each, transparent ground
   win32/quorbals.ico              the Windows program icon: 16, 32 and 48 in
                                   32-bit colour, 32 in 16 colours (the About
@@ -363,7 +364,8 @@ def main():
     for size in (16, 32):
         write_rgba_png(os.path.join(icons, f"quorbals-{size}.png"), size, size,
                        classic_icon(size))
-    for size in (48, 64, 128, 256):
+    # 192 and 512 are the browser build's app icons.
+    for size in (48, 64, 128, 192, 256, 512):
         write_rgba_png(os.path.join(icons, f"quorbals-{size}.png"), size, size, smooth_icon(size))
 
     win32 = os.path.join(assets, "win32")

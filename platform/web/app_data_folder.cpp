@@ -1,0 +1,12 @@
+#include "platform/app_data_folder.h"
+
+#include "storage/web/web_storage.h"
+
+namespace quorbals {
+
+// The page's persistent storage stands for the per-user data folder.
+std::string AppDataFolder() {
+    return kWebStorageFolder;
+}
+
+}  // namespace quorbals

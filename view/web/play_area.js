@@ -1,0 +1,132 @@
+// The main window's play area, laid out from the shared table: the score
+// and preview strip and the Desk. The pictures themselves live in the
+// game's memory; the page is told which rectangles changed and copies them
+// into canvases, each design pixel a whole square of device pixels.
+
+import { Scale, colour, element, fontStyle, place } from "./windows.js";
+
+// A picture shown in a canvas: a 1:1 copy of the game's pixels (`source`),
+// scaled onto the visible canvas without smoothing.
+class PictureCanvas {
+    constructor(parent, rect) {
+        this.width = rect[2];
+        this.height = rect[3];
+        this.canvas = place(element("canvas", "picture", parent), rect);
+        this.source = document.createElement("canvas");
+        this.source.width = this.width;
+        this.source.height = this.height;
+        this.sourceContext = this.source.getContext("2d");
+        this.resize();
+    }
+
+    resize() {
+        this.canvas.width = this.width * Scale.multiple;
+        this.canvas.height = this.height * Scale.multiple;
+        this.context = this.canvas.getContext("2d");
+        this.context.imageSmoothingEnabled = false;
+        this.show(0, 0, this.width, this.height);
+    }
+
+    // Copies a rectangle of 0xFFRRGGBB words (little-endian: B, G, R, A
+    // bytes) from the game's memory.
+    load(heap, pixels, pictureWidth, x, y, width, height) {
+        if (width <= 0 || height <= 0) {
+            return;
+        }
+        const image = this.sourceContext.createImageData(width, height);
+        const out = image.data;
+        let o = 0;
+        for (let row = 0; row < height; ++row) {
+            let i = pixels + ((y + row) * pictureWidth + x) * 4;
+            for (let col = 0; col < width; ++col, i += 4, o += 4) {
+                out[o] = heap[i + 2];
+                out[o + 1] = heap[i + 1];
+                out[o + 2] = heap[i];
+                out[o + 3] = 255;
+            }
+        }
+        this.sourceContext.putImageData(image, x, y);
+        this.show(x, y, width, height);
+    }
+
+    show(x, y, width, height) {
+        const k = Scale.multiple;
+        this.context.drawImage(this.source, x, y, width, height, x * k, y * k, width * k,
+                               height * k);
+    }
+}
+
+export class PlayArea {
+    // layout: the main window's table; input: pointer callbacks in Desk
+    // picture pixels.
+    constructor(client, layout, input) {
+        const strip = place(element("div", "panel lowered", client), layout.strip);
+        this.score = place(element("div", "score", strip), this.inside(layout.score));
+        fontStyle(this.score, layout.scoreFont);
+        this.score.style.color = colour(layout.scoreColour);
+        this.score.title = layout.scoreHint;
+        this.score.textContent = "0";
+        this.previews = layout.previews.map((r) => new PictureCanvas(strip, this.inside(r)));
+        const deskPanel = place(element("div", "panel raised", client), layout.deskPanel);
+        this.desk = new PictureCanvas(deskPanel, this.inside(layout.desk));
+        this.deskPixels = [layout.desk[2], layout.desk[3]];
+        this.listen(input);
+    }
+
+    // A rectangle of a bevelled panel's table, inside its one-pixel border.
+    inside(rect) {
+        return [rect[0] - 1, rect[1] - 1, rect[2], rect[3]];
+    }
+
+    setScoreText(text) {
+        this.score.textContent = text;
+        // Centred while it fits; a wider score keeps its leading digits.
+        this.score.classList.remove("long");
+        this.score.classList.toggle("long", this.score.scrollWidth > this.score.clientWidth);
+    }
+
+    paintDesk(heap, pixels, width, height, rects, count, heap32) {
+        for (let i = 0; i < count; ++i) {
+            const at = (rects >> 2) + i * 4;
+            this.desk.load(heap, pixels, width, heap32[at], heap32[at + 1], heap32[at + 2],
+                           heap32[at + 3]);
+        }
+    }
+
+    paintPreview(slot, heap, pixels, width, height) {
+        this.previews[slot].load(heap, pixels, width, 0, 0, width, height);
+    }
+
+    rescale() {
+        this.desk.resize();
+        for (const p of this.previews) {
+            p.resize();
+        }
+    }
+
+    // A pointer position in Desk picture pixels, rounded down so that a
+    // position left of the picture stays left of it.
+    deskPoint(e) {
+        const r = this.desk.canvas.getBoundingClientRect();
+        return [Math.floor((e.clientX - r.left) * this.deskPixels[0] / r.width),
+                Math.floor((e.clientY - r.top) * this.deskPixels[1] / r.height)];
+    }
+
+    listen(input) {
+        const canvas = this.desk.canvas;
+        // Presses do nothing, but keep the pointer with the Desk until the
+        // release, wherever that comes.
+        canvas.addEventListener("pointerdown", (e) => {
+            canvas.setPointerCapture(e.pointerId);
+            e.preventDefault();
+        });
+        canvas.addEventListener("pointermove", (e) => input.move(...this.deskPoint(e)));
+        canvas.addEventListener("pointerup", (e) => input.release(...this.deskPoint(e)));
+        canvas.addEventListener("pointerleave", (e) => {
+            if (e.buttons === 0 && e.pointerType === "mouse") {
+                input.leave();
+            }
+        });
+        canvas.addEventListener("contextmenu", (e) => e.preventDefault());
+    }
+}
