@@ -8,6 +8,7 @@
 #include "app/win32/message_box.h"
 #include "app/win32/program_icon_art.h"
 #include "app/win32/text.h"
+#include "platform/documents_folder.h"
 #include "platform/win32/help_library.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/sound_cue.h"
@@ -395,6 +396,10 @@ std::optional<std::string> TF_Main::AskSavePath(const std::string& folder,
 std::optional<std::string> TF_Main::AskLoadPath(const std::string& folder,
                                                 const std::string& fileName) {
     return AskGameLoadPath(hwnd_, folder, fileName);
+}
+
+std::string TF_Main::DocumentsFolder() const {
+    return UserDocumentsFolder();
 }
 
 void TF_Main::ShowAbout() {

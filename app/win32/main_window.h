@@ -66,6 +66,7 @@ public:
                                            const std::string& fileName) override;
     std::optional<std::string> AskLoadPath(const std::string& folder,
                                            const std::string& fileName) override;
+    std::string DocumentsFolder() const override;
     HighScoreDialog* HighScores() override { return hiscores_; }
     void ShowAbout() override;
     void ShowHelp(const std::string& helpFile) override;
