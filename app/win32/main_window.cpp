@@ -408,11 +408,11 @@ void TF_Main::ShowAbout() {
 }
 
 void TF_Main::ShowHelp(const std::string& helpFile) {
-    ShowHelpTopic(hwnd_, helpFile);
+    ShowHelpTopic(application_, helpFile);
 }
 
 void TF_Main::OpenWebAddress(const char* url) {
-    quorbals::OpenWebAddress(hwnd_, url);
+    quorbals::OpenWebAddress(application_, url);
 }
 
 void TF_Main::ExitNow(int status) {

@@ -41,6 +41,9 @@ public:
 
     // The dialog is made after the window; null enters scores without one.
     void SetHighScoreDialog(HighScoreDialog* dialog) { hiscores_ = dialog; }
+    // The application's hidden window, which owns the help viewer and the
+    // shell's windows; without one they belong to nobody.
+    void SetApplicationWindow(HWND application) { application_ = application; }
 
     // FrontEnd.
     void DrawBallTile(int x, int y, int color, int frame) override;
@@ -112,6 +115,7 @@ private:
     bool playShown_ = false;  // P_Play
     bool timerRunning_[3] = {false, false, false};
     HighScoreDialog* hiscores_ = nullptr;
+    HWND application_ = nullptr;
 };
 
 }  // namespace quorbals
