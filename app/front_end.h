@@ -94,6 +94,9 @@ public:
                                                    const std::string& fileName) = 0;
     virtual std::optional<std::string> AskLoadPath(const std::string& folder,
                                                    const std::string& fileName) = 0;
+    // Where those dialogs open while the run remembers no game file: the
+    // user's documents folder (empty when the system names none).
+    virtual std::string DocumentsFolder() const = 0;
     virtual HighScoreDialog* HighScores() = 0;  // null: no dialog (tests)
 
     virtual void ShowAbout() = 0;

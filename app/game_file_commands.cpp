@@ -41,13 +41,13 @@ bool IsSeparator(char c) {
 }
 }  // namespace
 
-DialogStart DialogStartFor(const std::string& rememberedPath) {
+DialogStart DialogStartFor(const std::string& rememberedPath, const std::string& documentsFolder) {
     std::size_t cut = rememberedPath.size();
     while (cut > 0 && !IsSeparator(rememberedPath[cut - 1])) {
         --cut;
     }
     if (cut == 0) {
-        return {"", rememberedPath};
+        return {documentsFolder, rememberedPath};
     }
     return {rememberedPath.substr(0, cut), rememberedPath.substr(cut)};
 }
@@ -57,7 +57,7 @@ void SaveGameCommand(AppState& app, FrontEnd& fe) {
     if (app.saveFileName.empty()) {
         app.saveFileName = kFirstSaveName;
     }
-    const DialogStart start = DialogStartFor(app.saveFileName);
+    const DialogStart start = DialogStartFor(app.saveFileName, fe.DocumentsFolder());
     const auto path = fe.AskSavePath(start.folder, start.fileName);
     if (!path) {
         return;
@@ -69,7 +69,7 @@ void SaveGameCommand(AppState& app, FrontEnd& fe) {
 
 bool LoadGameCommand(AppState& app, FrontEnd& fe) {
     PausedTimers paused(fe);
-    const DialogStart start = DialogStartFor(app.loadFileName);
+    const DialogStart start = DialogStartFor(app.loadFileName, fe.DocumentsFolder());
     const auto path = fe.AskLoadPath(start.folder, start.fileName);
     if (!path) {
         return false;

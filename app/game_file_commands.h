@@ -23,12 +23,13 @@ bool LoadGameCommand(AppState& app, FrontEnd& fe);
 // The first save of a run offers this name.
 inline constexpr char kFirstSaveName[] = "save1.kvx";
 
-// A dialog's remembered path as the folder to open and the name to offer;
-// a bare name or none at all leaves the folder empty (the current folder).
+// A dialog's remembered path as the folder to open and the name to offer.
+// A bare name or none at all opens `documentsFolder`, never the current
+// folder: that may be the program's own, where a user may not write.
 struct DialogStart {
     std::string folder;
     std::string fileName;
 };
-DialogStart DialogStartFor(const std::string& rememberedPath);
+DialogStart DialogStartFor(const std::string& rememberedPath, const std::string& documentsFolder);
 
 }  // namespace quorbals

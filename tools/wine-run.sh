@@ -14,11 +14,15 @@ shift
 WINE=${QUORBALS_WINE:-/usr/lib/wine/wine64}
 WINESERVER=${QUORBALS_WINESERVER:-/usr/lib/wine/wineserver}
 export WINEPREFIX="$prefix"
+# Wine links the prefix's Documents, Desktop and the like to folders of the
+# home folder: a home of the prefix's own keeps them off the user's.
+export HOME="$prefix.home"
+export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache"
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree=;mshtml="
+export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
 
 ready="$prefix/.quorbals-prefix-ready"
-mkdir -p "$(dirname "$prefix")"
+mkdir -p "$(dirname "$prefix")" "$HOME"
 (
     flock 9
     # Wine's own processes must not inherit the lock, or it would be held

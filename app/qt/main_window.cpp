@@ -16,6 +16,7 @@
 #include "app/qt/centring.h"
 #include "app/qt/error_report.h"
 #include "assets/resources.h"
+#include "platform/documents_folder.h"
 #include "platform/qt/help_library.h"
 #include "platform/qt/shell.h"
 #include "platform/qt/sound_cue.h"
@@ -314,6 +315,10 @@ std::optional<std::string> TF_Main::AskLoadPath(const std::string& folder,
                                                 const std::string& fileName) {
     return services_.fileDialogs ? services_.fileDialogs->AskLoadPath(this, folder, fileName)
                                  : std::nullopt;
+}
+
+std::string TF_Main::DocumentsFolder() const {
+    return UserDocumentsFolder();
 }
 
 void TF_Main::ShowAbout() {

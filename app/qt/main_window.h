@@ -77,6 +77,7 @@ public:
                                            const std::string& fileName) override;
     std::optional<std::string> AskLoadPath(const std::string& folder,
                                            const std::string& fileName) override;
+    std::string DocumentsFolder() const override;
     HighScoreDialog* HighScores() override { return services_.hiscores; }
     // The dialog is made after the window, which owns it.
     void SetHighScoreDialog(HighScoreDialog* dialog) { services_.hiscores = dialog; }

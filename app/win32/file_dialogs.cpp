@@ -17,13 +17,7 @@ std::optional<std::string> RunGameFileDialog(HWND owner, bool save, const std::s
     std::vector<wchar_t> name(kNameRoom, L'\0');
     const std::wstring offered = WidePath(fileName);
     offered.copy(name.data(), std::min(offered.size(), kNameRoom - 1));
-    std::wstring startFolder = WidePath(folder);
-    if (startFolder.empty()) {
-        std::vector<wchar_t> current(kNameRoom, L'\0');
-        if (GetCurrentDirectoryW(static_cast<DWORD>(current.size()), current.data()) > 0) {
-            startFolder = current.data();
-        }
-    }
+    const std::wstring startFolder = WidePath(folder);
 
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;

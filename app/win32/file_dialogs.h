@@ -9,8 +9,8 @@
 
 namespace quorbals {
 
-// Offers `fileName` in `folder` (the current folder when empty). The chosen
-// full path, or nothing when cancelled.
+// Offers `fileName` in `folder` (the system's own choice when empty). The
+// chosen full path, or nothing when cancelled.
 std::optional<std::string> AskGameSavePath(HWND owner, const std::string& folder,
                                            const std::string& fileName);
 std::optional<std::string> AskGameLoadPath(HWND owner, const std::string& folder,

@@ -8,6 +8,7 @@
 #include "app/win32/message_box.h"
 #include "app/win32/program_icon_art.h"
 #include "app/win32/text.h"
+#include "platform/documents_folder.h"
 #include "platform/win32/help_library.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/sound_cue.h"
@@ -358,17 +359,21 @@ std::optional<std::string> TF_Main::AskLoadPath(const std::string& folder,
     return AskGameLoadPath(hwnd_, folder, fileName);
 }
 
+std::string TF_Main::DocumentsFolder() const {
+    return UserDocumentsFolder();
+}
+
 void TF_Main::ShowAbout() {
     TF_About about(TF_About::BorderStyle::Dialog);
     about.ShowModal(hwnd_);
 }
 
 void TF_Main::ShowHelp(const std::string& helpFile) {
-    ShowHelpTopic(hwnd_, helpFile);
+    ShowHelpTopic(application_, helpFile);
 }
 
 void TF_Main::OpenWebAddress(const char* url) {
-    quorbals::OpenWebAddress(hwnd_, url);
+    quorbals::OpenWebAddress(application_, url);
 }
 
 void TF_Main::ExitNow(int status) {

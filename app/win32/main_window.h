@@ -38,6 +38,9 @@ public:
 
     // The dialog is made after the window; null enters scores without one.
     void SetHighScoreDialog(HighScoreDialog* dialog) { hiscores_ = dialog; }
+    // The application's hidden window, which owns the help viewer and the
+    // shell's windows; without one they belong to nobody.
+    void SetApplicationWindow(HWND application) { application_ = application; }
 
     // FrontEnd.
     void ShowDeskRects(std::span<const PixelRect> rects) override;
@@ -60,6 +63,7 @@ public:
                                            const std::string& fileName) override;
     std::optional<std::string> AskLoadPath(const std::string& folder,
                                            const std::string& fileName) override;
+    std::string DocumentsFolder() const override;
     HighScoreDialog* HighScores() override { return hiscores_; }
     void ShowAbout() override;
     void ShowHelp(const std::string& helpFile) override;
@@ -93,6 +97,7 @@ private:
     bool playShown_ = false;  // P_Play
     bool timerRunning_[3] = {false, false, false};
     HighScoreDialog* hiscores_ = nullptr;
+    HWND application_ = nullptr;
 };
 
 }  // namespace quorbals

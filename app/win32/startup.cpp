@@ -6,6 +6,7 @@
 #include "app/program_texts.h"
 #include "app/startup_sequence.h"
 #include "app/win32/about_box.h"
+#include "app/win32/application_window.h"
 #include "app/win32/main_window.h"
 #include "platform/win32/help_library.h"
 #include "platform/win32/win32_headers.h"
@@ -23,6 +24,9 @@ public:
     void InitApplication() override {
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
+        if (!application_.Create()) {
+            throw std::runtime_error("The application window could not be created");
+        }
     }
     void ShowSplash() override {
         splash_ = std::make_unique<TF_About>(TF_About::BorderStyle::None);
@@ -34,6 +38,8 @@ public:
         if (!mainWindow_->Create()) {
             throw std::runtime_error("The main window could not be created");
         }
+        mainWindow_->SetApplicationWindow(application_.Handle());
+        application_.SetMainWindow(mainWindow_->Handle());
         mainWindow_->commands.FormCreate(LocateDataPaths());
     }
     void CreateHighScoreDialog() override {
@@ -66,6 +72,9 @@ public:
     }
 
 private:
+    // Made first and gone last: what it owns outlives the main window only
+    // until the program ends.
+    ApplicationWindow application_;
     std::unique_ptr<TF_About> splash_;
     std::unique_ptr<TF_Main> mainWindow_;
     std::unique_ptr<TF_Hiscores> hiscores_;

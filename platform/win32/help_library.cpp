@@ -1,5 +1,7 @@
 #include "platform/win32/help_library.h"
 
+#include "platform/win32/ansi_path.h"
+
 namespace quorbals {
 
 namespace {
@@ -35,7 +37,8 @@ void ShowHelpTopic(HWND caller, const std::string& helpFile) {
     if (!htmlHelpEntry) {
         return;
     }
-    htmlHelpEntry(caller, helpFile.c_str(), kDisplayTopic, reinterpret_cast<DWORD_PTR>(kTopic));
+    const std::string file = AnsiPath(helpFile);
+    htmlHelpEntry(caller, file.c_str(), kDisplayTopic, reinterpret_cast<DWORD_PTR>(kTopic));
 }
 
 }  // namespace quorbals

@@ -15,8 +15,9 @@ void LoadHelpLibrary();
 // Whether the entry was found.
 bool HelpAvailable();
 
-// Opens the viewer on the topic "quorbals.htm" of `helpFile` (UTF-8; the
-// program's code page is UTF-8) for `caller`; the result is ignored.
+// Opens the viewer on the topic "quorbals.htm" of `helpFile` (UTF-8, handed
+// on as the A entry reads it) for `caller`, which owns the viewer; the
+// result is ignored.
 void ShowHelpTopic(HWND caller, const std::string& helpFile);
 
 }  // namespace quorbals

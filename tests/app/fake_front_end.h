@@ -106,6 +106,7 @@ public:
         offered.push_back(folder + "|" + fileName);
         return NextPath();
     }
+    std::string DocumentsFolder() const override { return documents; }
     HighScoreDialog* HighScores() override { return hiscores; }
     void ShowAbout() override { ++abouts; }
     void ShowHelp(const std::string& helpFile) override { helpShown.push_back(helpFile); }
@@ -138,7 +139,8 @@ public:
     std::vector<Box> boxes;
     std::deque<bool> boxAnswers;
     std::deque<std::optional<std::string>> paths;  // the dialogs' answers
-    std::vector<std::string> offered;
+    std::vector<std::string> offered;              // "folder|name" for each dialog
+    std::string documents = "Documents";
     HighScoreDialog* hiscores = nullptr;
     int abouts = 0;
     std::vector<std::string> helpShown;

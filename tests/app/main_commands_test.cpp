@@ -157,13 +157,38 @@ TEST_F(MainCommandsTest, SaveAndLoadOfferTheRememberedNamesAndKeepTheTimers) {
     EXPECT_FALSE(commands.Busy()) << "a load ends a flight and a pending turn";
     EXPECT_EQ(BallsOnDesk(), 3);
 
-    // save1.kvx in the current folder first, then the chosen file's folder.
-    const DialogStart start = DialogStartFor(file);
+    // save1.kvx in the documents folder first, then the chosen file's folder.
+    const DialogStart start = DialogStartFor(file, fe.documents);
     ASSERT_EQ(fe.offered.size(), 3u);
-    EXPECT_EQ(fe.offered[0], "|save1.kvx");
-    EXPECT_EQ(fe.offered[1], "|save1.kvx");
+    EXPECT_EQ(fe.offered[0], fe.documents + "|save1.kvx");
+    EXPECT_EQ(fe.offered[1], fe.documents + "|save1.kvx");
     EXPECT_EQ(fe.offered[2], start.folder + "|game.kvx");
     EXPECT_EQ(start.folder, dir.path() + kPathSeparator);
+}
+
+TEST_F(MainCommandsTest, FirstDialogsOfARunOpenInTheDocumentsFolderNotTheCurrentOne) {
+    // Started from the Start menu the current folder is the program's own,
+    // where a user may not write; it stays current (the sounds are there).
+    const std::string programFolder = dir / "program";
+    std::filesystem::create_directory(FsPath(programFolder));
+    MakeReadOnly(programFolder);
+    CurrentFolder current(programFolder);
+    fe.documents = dir / "documents";
+    Activate();
+
+    commands.MI_GameLoadClick();  // cancelled
+    commands.MI_GameSaveClick();  // cancelled
+    const std::string saved = dir / "elsewhere.kvx";
+    fe.paths = {saved};
+    commands.MI_GameSaveClick();
+    commands.MI_GameLoadClick();  // cancelled
+    const std::string folder = dir.path() + kPathSeparator;
+    EXPECT_EQ(fe.offered,
+              (std::vector<std::string>{fe.documents + "|", fe.documents + "|save1.kvx",
+                                        fe.documents + "|save1.kvx", folder + "|elsewhere.kvx"}));
+    EXPECT_EQ(ReadBytes(saved).size(), 1320u);
+    EXPECT_TRUE(
+        std::filesystem::equivalent(std::filesystem::current_path(), FsPath(programFolder)));
 }
 
 TEST_F(MainCommandsTest, RefusedAndFailedLoadsChangeNothing) {
@@ -326,11 +351,13 @@ TEST_F(MainCommandsTest, ANewGameReachesTheScreenWholeOnceTheHandlerIsDone) {
     }
 }
 
-TEST(DialogStart, SplitsTheRememberedPath) {
-    EXPECT_EQ(DialogStartFor("").folder, "");
-    EXPECT_EQ(DialogStartFor("save1.kvx").fileName, "save1.kvx");
+TEST(DialogStart, SplitsTheRememberedPathAndOpensTheDocumentsFolderForABareName) {
+    EXPECT_EQ(DialogStartFor("", "docs").folder, "docs");
+    EXPECT_EQ(DialogStartFor("", "docs").fileName, "");
+    EXPECT_EQ(DialogStartFor("save1.kvx", "docs").folder, "docs");
+    EXPECT_EQ(DialogStartFor("save1.kvx", "docs").fileName, "save1.kvx");
     const std::string sep(1, kPathSeparator);
-    const DialogStart s = DialogStartFor("a" + sep + "b" + sep + "c.kvx");
+    const DialogStart s = DialogStartFor("a" + sep + "b" + sep + "c.kvx", "docs");
     EXPECT_EQ(s.folder, "a" + sep + "b" + sep);
     EXPECT_EQ(s.fileName, "c.kvx");
 }

@@ -69,6 +69,13 @@ int ReadCell(const QImage& shot, QPoint desk, int x, int y) {
     return -2;
 }
 
+bool ShowsGlowDot(const QImage& shot, QPoint desk, int x, int y) {
+    const int px = desk.x() + x * 29 + 4 + 10;
+    const int py = desk.y() + y * 29 + 4 + 10;
+    return shot.rect().contains(px, py) && (shot.pixel(px, py) & 0xffffff) == 0xffffff &&
+           ReadCell(shot, desk, x, y) >= 0;
+}
+
 std::array<int, 81> ReadBoard(const QImage& shot, QPoint desk) {
     std::array<int, 81> board{};
     for (int y = 0; y < 9; ++y) {

@@ -20,6 +20,10 @@ int ReadCell(const QImage& shot, QPoint desk, int x, int y);
 
 std::array<int, 81> ReadBoard(const QImage& shot, QPoint desk);
 
+// Whether the ball on a cell shows the white dot in its middle that every
+// glow frame but the first carries: only the selected ball has it.
+bool ShowsGlowDot(const QImage& shot, QPoint desk, int x, int y);
+
 // Screen position of the middle of a cell.
 QPoint CellCentre(QPoint desk, int x, int y);
 

@@ -124,6 +124,14 @@ bool RunningGame::Close() {
     return true;
 }
 
+bool RunningGame::WaitForEnd(int timeoutMs) {
+    if (process_ == nullptr || !process_->waitForFinished(timeoutMs)) {
+        failure_ = QStringLiteral("the program did not end");
+        return false;
+    }
+    return true;
+}
+
 void RunningGame::EnterFileName(const QString& unixPath) {
     // Both builds' dialogs start with the name box focused; Home and
     // Shift+End select its text in either.
@@ -143,6 +151,17 @@ std::optional<std::array<int, 81>> RunningGame::WaitForBoard(
         SleepMs(100);
     }
     return std::nullopt;
+}
+
+bool RunningGame::WaitForGlow(int x, int y, int timeoutMs) {
+    // The first of the four glow frames has no dot: several shots are read.
+    for (int waited = 0; waited <= timeoutMs; waited += 50) {
+        if (ShowsGlowDot(Shot(), desk_, x, y)) {
+            return true;
+        }
+        SleepMs(50);
+    }
+    return false;
 }
 
 void RunningGame::ClickCell(int x, int y, int button) {

@@ -30,6 +30,8 @@ public:
     // Closes the main window as the window manager does and waits until the
     // program has ended.
     bool Close();
+    // Waits until the program has ended by itself (after Exit, say).
+    bool WaitForEnd(int timeoutMs = 20000);
     const QString& failure() const { return failure_; }
 
     const GameProgram& program() const { return program_; }
@@ -53,6 +55,8 @@ public:
     // Waits until the board read from the screen satisfies `done`.
     std::optional<std::array<int, 81>> WaitForBoard(
         const std::function<bool(const std::array<int, 81>&)>& done, int timeoutMs = 10000);
+    // Waits until the ball on a cell glows, as the selected ball does.
+    bool WaitForGlow(int x, int y, int timeoutMs = 5000);
     // A release of the button over a cell (the press lands there too).
     void ClickCell(int x, int y, int button = 1);
     void PointAtCell(int x, int y);

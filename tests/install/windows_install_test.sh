@@ -27,7 +27,11 @@ fail() {
 }
 
 work=$(mktemp -d)
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
+# The prefix's Documents and Desktop links, and any menu entry, stay in the
+# run's own folder.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
+mkdir -p "$HOME"
 cleanup() {
     "$WINESERVER" -k 2>/dev/null
     rm -rf "$work"
