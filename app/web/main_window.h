@@ -50,6 +50,8 @@ public:
                                            const std::string& fileName) override;
     std::optional<std::string> AskLoadPath(const std::string& folder,
                                            const std::string& fileName) override;
+    // The browser chooses where downloads go and where the picker opens.
+    std::string DocumentsFolder() const override { return {}; }
     HighScoreDialog* HighScores() override { return hiscores_; }
     void ShowAbout() override;
     void ShowHelp(const std::string& helpFile) override;
