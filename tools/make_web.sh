@@ -20,6 +20,26 @@ cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/emscripten.cmake \
     -DCMAKE_BUILD_TYPE=Release -DQUORBALS_WERROR=ON
 cmake --build "$build" -j2
 
-# The site: once the web front end exists, its page, script, .wasm and
-# assets are laid out here into build-web/site/, ready to be served as
-# static files.
+# The site, build-web/site/: the page and its scripts, the game's module,
+# the sounds, the help pages (the sources of the help file), icons and
+# ornaments, the web app manifest and the service worker, whose cache is
+# named after a digest of everything else. Any static web server can host
+# it; build-web/quorbals-<version>-web.zip holds the same files.
+site=$build/site
+rm -rf "$site"
+mkdir -p "$site/help/images" "$site/icons" "$site/ornaments"
+cp app/web/page/index.html app/web/page/quorbals.css app/web/page/manifest.webmanifest \
+    app/web/page/*.js view/web/*.js platform/web/*.js storage/web/*.js "$site/"
+cp "$build/quorbals.js" "$build/quorbals.wasm" "$site/"
+cp assets/sounds/*.wav "$site/"
+cp assets/help/*.htm assets/help/help.css "$site/help/"
+cp assets/help/images/* "$site/help/images/"
+for size in 16 32 32-16colour 192 256 512; do
+    cp "assets/icons/quorbals-$size.png" "$site/icons/"
+done
+cp assets/ornaments/corner-*.png "$site/ornaments/"
+
+version=$(sed -n 's/^project(Quorbals VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+/usr/bin/python3 tools/web/finish_site.py "$site" "$build/quorbals-$version-web.zip"
+echo "made $site"
+echo "made $build/quorbals-$version-web.zip"

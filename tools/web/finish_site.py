@@ -1,0 +1,51 @@
+#!/usr/bin/env python3
+"""Finishes the browser site: fills the service worker's file list and cache
+name (a digest of every file, so that a changed site replaces the cache),
+then zips the site.
+
+    finish_site.py SITE_FOLDER ZIP_FILE
+"""
+
+import hashlib
+import json
+import os
+import sys
+import zipfile
+
+
+def site_files(site):
+    names = []
+    for folder, _, files in os.walk(site):
+        for name in files:
+            path = os.path.relpath(os.path.join(folder, name), site)
+            if path != "sw.js":
+                names.append(path.replace(os.sep, "/"))
+    return sorted(names)
+
+
+def main():
+    site, zip_path = sys.argv[1], sys.argv[2]
+    names = site_files(site)
+    digest = hashlib.sha256()
+    for name in names:
+        digest.update(name.encode())
+        with open(os.path.join(site, name), "rb") as f:
+            digest.update(f.read())
+    worker_path = os.path.join(site, "sw.js")
+    with open(worker_path, encoding="utf-8") as f:
+        worker = f.read()
+    # "./" is the page itself, as a visitor first asks for it.
+    listed = ", ".join(json.dumps(n) for n in ["./"] + names)
+    worker = worker.replace("@VERSION@", digest.hexdigest()[:16]).replace("@FILES@", listed)
+    with open(worker_path, "w", encoding="utf-8") as f:
+        f.write(worker)
+
+    if os.path.exists(zip_path):
+        os.remove(zip_path)
+    with zipfile.ZipFile(zip_path, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as z:
+        for name in names + ["sw.js"]:
+            z.write(os.path.join(site, name), "quorbals/" + name)
+
+
+if __name__ == "__main__":
+    main()
