@@ -1,0 +1,61 @@
+// What the browser front end decides itself: the name a saved game is
+// downloaded under, and the tables handed to the page as JSON, read back
+// the way the page reads them.
+#include <emscripten.h>
+#include <gtest/gtest.h>
+
+#include "app/main_menu.h"
+#include "app/web/save_name.h"
+#include "app/web/tables_json.h"
+
+namespace quorbals {
+namespace {
+
+TEST(SaveFileName, KeepsAnExtensionAndAddsKvxOtherwise) {
+    EXPECT_EQ(SaveFileName("save1.kvx"), "save1.kvx");
+    EXPECT_EQ(SaveFileName("evening"), "evening.kvx");
+    EXPECT_EQ(SaveFileName("my.game"), "my.game");
+    EXPECT_EQ(SaveFileName("game."), "game.kvx");
+    EXPECT_EQ(SaveFileName(".hidden"), ".hidden.kvx");
+    EXPECT_EQ(SaveFileName("  spaced  "), "spaced.kvx");
+    EXPECT_EQ(SaveFileName("Сохранение"), "Сохранение.kvx");
+}
+
+TEST(SaveFileName, DropsFoldersAndRefusesNothing) {
+    EXPECT_EQ(SaveFileName("/etc/passwd"), "passwd.kvx");
+    EXPECT_EQ(SaveFileName("..\\..\\x.kvx"), "x.kvx");
+    EXPECT_EQ(SaveFileName("folder/"), "");
+    EXPECT_EQ(SaveFileName("   "), "");
+    EXPECT_EQ(SaveFileName("."), "");
+    EXPECT_EQ(SaveFileName(""), "");
+}
+
+// clang-format off
+EM_JS(int, MenuShapeAsThePageSeesIt, (const char* json), {
+    const t = JSON.parse(UTF8ToString(json));
+    const game = t.menu[0];
+    const sound = game.items.find((i) => i.name === "MI_OptionsSound");
+    return t.menu.length * 10000 + game.items.length * 100 +
+           game.items.filter((i) => i.separator).length * 10 + (sound.checkable ? 1 : 0);
+});
+EM_JS(int, ScoreHintAsThePageSeesIt, (const char* json), {
+    return JSON.parse(UTF8ToString(json)).main.scoreHint === "\u041e\u0447\u043a\u0438" ? 1 : 0;
+});
+EM_JS(int, GridAsThePageSeesIt, (const char* json), {
+    const h = JSON.parse(UTF8ToString(json)).highScores;
+    return h.columns.reduce((a, b) => a + b, 0) * 100 + h.rows;
+});
+// clang-format on
+
+TEST(WindowTablesJson, ThePageReadsTheSharedTables) {
+    const std::string json = WindowTablesJson();
+    EXPECT_EQ(MenuShapeAsThePageSeesIt(json.c_str()), 3 * 10000 + 11 * 100 + 4 * 10 + 1);
+    EXPECT_EQ(ScoreHintAsThePageSeesIt(json.c_str()), 1) << "the hint's Cyrillic survives";
+    EXPECT_EQ(GridAsThePageSeesIt(json.c_str()), (38 + 151 + 52) * 100 + 12);
+    EXPECT_NE(json.find(R"("caption":"&Start!","command":)" +
+                        std::to_string(static_cast<int>(MenuCommand::Play))),
+              std::string::npos);
+}
+
+}  // namespace
+}  // namespace quorbals
