@@ -7,6 +7,7 @@
 #include "storage/data_paths.h"
 #include "storage/score_table.h"
 #include "view/desk_geometry.h"
+#include "view/keyboard_play.h"
 
 namespace quorbals {
 
@@ -31,6 +32,9 @@ struct AppState {
     // The file dialogs' names, kept from one use to the next.
     std::string saveFileName;
     std::string loadFileName;
+    // Keyboard play's cursor, and the colour marks switch.
+    KeyboardCursor cursor;
+    bool colourMarks = false;
 };
 
 }  // namespace quorbals

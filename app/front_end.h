@@ -64,6 +64,15 @@ public:
     virtual void FlushDeskSoon() = 0;
     // A preview picture changed: repaint it on screen at once.
     virtual void ShowPreview(int slot) = 0;
+    // Painting the Desk also paints the keyboard cursor's frame over the
+    // picture while MainCommands::Cursor() is shown; its area comes among
+    // the rectangles of ShowDeskRects when it moves.
+
+    // For screen readers: the Desk, the selection, the cursor, the score or
+    // the previews may have changed (their names are read from the game);
+    // and a turn's news to be read out.
+    virtual void DeskStateChanged() = 0;
+    virtual void Announce(const std::string& text) = 0;
     virtual void SetScoreText(const std::string& text) = 0;
 
     virtual bool TimerRunning(AppTimer timer) const = 0;

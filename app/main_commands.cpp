@@ -10,6 +10,7 @@
 #include "game/random.h"
 #include "game/spawning.h"
 #include "game/turn_cycle.h"
+#include "storage/colour_marks_file.h"
 #include "storage/file_error.h"
 #include "storage/window_settings.h"
 #include "view/move_animation.h"
@@ -29,7 +30,17 @@ void MainCommands::FormCreate(const DataPaths& paths) {
     app_.activatedOnce = false;
     app_.paths = paths;
     WindowSettingsLoad();
+    LoadColourMarksSetting();
     SeedRandomFromClock(app_.game);
+}
+
+void MainCommands::LoadColourMarksSetting() {
+    const ColourMarksLoad loaded = LoadColourMarks(app_.paths.colourMarksFile);
+    app_.colourMarks = loaded.on;
+    SetColourMarks(pictures_, loaded.on);
+    if (loaded.error) {
+        ReportError(loaded.error->text());
+    }
 }
 
 void MainCommands::WindowSettingsLoad() {
@@ -93,6 +104,7 @@ void MainCommands::FormActivate() {
         NewGame(app_.game, *this);
         fe_.StartTimer(AppTimer::Glow);
     });
+    fe_.DeskStateChanged();
 }
 
 void MainCommands::FormClose() {
@@ -105,6 +117,7 @@ void MainCommands::FormClose() {
 
 void MainCommands::MI_GameNewClick() {
     Guard([this] { NewGame(app_.game, *this); });
+    fe_.DeskStateChanged();
 }
 
 void MainCommands::MI_GameExitClick() {
@@ -127,6 +140,7 @@ void MainCommands::MI_GameLoadClick() {
     Guard([this] {
         if (LoadGameCommand(app_, fe_)) {
             ShowLoadedGame();
+            fe_.DeskStateChanged();
         }
     });
 }
@@ -158,11 +172,48 @@ bool MainCommands::Busy() const {
 }
 
 void MainCommands::I_DeskMouseMove(std::int32_t x, std::int32_t y) {
+    // The pointer takes over from the keyboard: the cursor hides.
+    if (HideKeyboardCursor(app_.cursor)) {
+        const PixelRect area = CursorArea(app_.cursor.cell);
+        fe_.ShowDeskRects(std::span<const PixelRect>(&area, 1));
+        fe_.DeskStateChanged();
+    }
     Guard([&] { DeskMouseMove(app_.game, *this, app_.tables, x, y, Busy()); });
 }
 
 void MainCommands::I_DeskMouseUp(std::int32_t x, std::int32_t y) {
     Guard([&] { DeskMouseUp(app_.game, *this, app_.tables, x, y, Busy()); });
+    fe_.DeskStateChanged();
+}
+
+void MainCommands::DeskKeyDown(DeskKey key) {
+    Guard([&] {
+        const DeskKeyResult result =
+            quorbals::DeskKeyDown(app_.game, *this, app_.tables, app_.cursor, key, Busy());
+        if (result.cursorMoved) {
+            const std::array<PixelRect, 2> areas{CursorArea(result.from),
+                                                 CursorArea(app_.cursor.cell)};
+            fe_.ShowDeskRects(areas);
+        }
+    });
+    fe_.DeskStateChanged();
+}
+
+void MainCommands::ToggleColourMarks() {
+    Guard([this] {
+        app_.colourMarks = !app_.colourMarks;
+        if (SetColourMarks(pictures_, app_.colourMarks)) {
+            RepaintDesk();
+            for (int slot = 0; slot < kPreviewCount; ++slot) {
+                fe_.ShowPreview(slot);
+            }
+        }
+        fe_.DeskStateChanged();
+        fe_.Announce(app_.colourMarks ? "Colour marks on." : "Colour marks off.");
+        if (!app_.paths.colourMarksFile.empty()) {
+            SaveColourMarks(app_.paths.colourMarksFile, app_.colourMarks);
+        }
+    });
 }
 
 void MainCommands::I_DeskMouseLeave() {
@@ -174,7 +225,29 @@ void MainCommands::T_GlowTimerTimer() {
 }
 
 void MainCommands::WaitTimerTimer() {
+    GameState& g = app_.game;
+    turn_ = TurnRecord{};
+    if (g.turnPhase == kPhaseFirstScan) {
+        turn_.moved = g.move.color;
+        turn_.movedTo = g.path.target;
+    }
+    turnDesk_ = g.desk;
+    turnScore_ = g.score;
+    inTurn_ = true;
     Guard([this] { WaitTimerTick(app_.game, *this); });
+    if (inTurn_) {
+        AnnounceTurn();
+    }
+    fe_.DeskStateChanged();
+}
+
+void MainCommands::AnnounceTurn() {
+    inTurn_ = false;
+    turn_.points = app_.game.score - turnScore_;
+    const std::string news = DescribeTurn(turn_);
+    if (!news.empty()) {
+        fe_.Announce(news);
+    }
 }
 
 void MainCommands::MoveTimerTimer() {
@@ -233,10 +306,24 @@ void MainCommands::StopTimer(GameTimer timer) {
 
 void MainCommands::DrawBallTile(int x, int y, int color, int frame) {
     pictures_.desk.DrawBallTile(x, y, color, frame);
+    // Within a turn, only the previewed balls are drawn: they are placed.
+    if (inTurn_ && OnDesk(x, y)) {
+        turn_.placed.push_back({{x, y}, color});
+    }
 }
 
 void MainCommands::DrawEmptyTile(int x, int y) {
     pictures_.desk.DrawEmptyTile(x, y);
+    // Within a turn, a cell is emptied only when its line is removed.
+    if (inTurn_ && OnDesk(x, y)) {
+        BallColor color = turnDesk_[static_cast<std::size_t>(CellIndex(x, y))];
+        for (const PlacedBall& placed : turn_.placed) {
+            if (placed.cell == Cell{x, y}) {
+                color = placed.color;
+            }
+        }
+        (turn_.placed.empty() ? turn_.removed : turn_.removedAfter).push_back({{x, y}, color});
+    }
 }
 
 void MainCommands::DrawArrowSprite(int x, int y, int index) {
@@ -286,6 +373,10 @@ void MainCommands::PlaySound(SoundCue cue) {
 }
 
 void MainCommands::ShowGameOver() {
+    // The last turn's news first; the box speaks for itself.
+    if (inTurn_) {
+        AnnounceTurn();
+    }
     fe_.ShowBox(BoxKind::Information, "Game over!");
 }
 

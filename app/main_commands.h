@@ -4,6 +4,7 @@
 // these calls and supplies what FrontEnd lists.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -11,7 +12,9 @@
 #include "app/app_state.h"
 #include "app/front_end.h"
 #include "app/main_window_layout.h"
+#include "app/turn_news.h"
 #include "game/effects.h"
+#include "view/keyboard_play.h"
 #include "view/play_pictures.h"
 
 namespace quorbals {
@@ -61,6 +64,13 @@ public:
     void MI_HelpGameHomeClick();
     void MI_HelpAboutClick();
 
+    // Keyboard play: a key of the Desk while the main window has the
+    // keyboard; and the colour marks switch (Ctrl+M).
+    void DeskKeyDown(DeskKey key);
+    void ToggleColourMarks();
+    const KeyboardCursor& Cursor() const { return app_.cursor; }
+    bool ColourMarks() const { return app_.colourMarks; }
+
     // Pointer positions in pixels of the Desk picture.
     void I_DeskMouseMove(std::int32_t x, std::int32_t y);
     void I_DeskMouseUp(std::int32_t x, std::int32_t y);
@@ -97,12 +107,19 @@ public:
 
 private:
     void PlaceWindow(PendingPlacement placement);
+    void LoadColourMarksSetting();
+    void AnnounceTurn();
 
     AppState& app_;
     FrontEnd& fe_;
     PlayPictures pictures_;
     // A reset's flush is asked of the front end once until it comes.
     bool flushRequested_ = false;
+    // What the running turn cycle did, for its news.
+    bool inTurn_ = false;
+    std::int32_t turnScore_ = 0;
+    std::array<BallColor, kCellCount> turnDesk_{};
+    TurnRecord turn_;
 };
 
 }  // namespace quorbals

@@ -29,6 +29,7 @@ DataPaths MakeDataPaths(std::string exeDir, const std::string& appDataFolder) {
     paths.fallbackScoreFile = paths.exeDir + "quorbals.scr";
     paths.settingsFile = paths.dataDir + "quorbals.set";
     paths.helpFile = paths.exeDir + "quorbals.chm";
+    paths.colourMarksFile = paths.dataDir + "quorbals.mrk";
     return paths;
 }
 

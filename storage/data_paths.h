@@ -19,6 +19,8 @@ struct DataPaths {
     std::string fallbackScoreFile;
     std::string settingsFile;
     std::string helpFile;
+    // The colour marks switch, in a file of its own beside the settings.
+    std::string colourMarksFile;
 };
 
 // DataDir is `appDataFolder` + separator + "Quorbals" + separator when `appDataFolder`

@@ -48,6 +48,44 @@ void DeskPicture::ResetDesk() {
     drawnCells_.reset();
 }
 
+namespace {
+
+// The ball tile of `tiles` that the square at (x, y) of `picture` shows.
+bool FindBallTile(const PixelPicture& picture, int x, int y, const PixelPicture& tiles, int& color,
+                  int& frame) {
+    for (color = 0; color < kColorCount; ++color) {
+        for (frame = 0; frame < kGlowFrameCount; ++frame) {
+            bool same = true;
+            for (int row = 0; row < kTileSize && same; ++row) {
+                const Pixel* a = picture.Row(y + row) + x;
+                const Pixel* b = tiles.Row(color * kSheetPitch + row) + frame * kSheetPitch;
+                same = std::equal(a, a + kTileSize, b);
+            }
+            if (same) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void DeskPicture::RedrawBalls(const PixelPicture& oldTiles) {
+    for (int i = 0; i < kCellCount; ++i) {
+        const PixelRect r = CellRect(i);
+        if (r.x < 0 || r.y < 0 || r.x + kTileSize > picture_.width ||
+            r.y + kTileSize > picture_.height) {
+            continue;
+        }
+        int color = 0;
+        int frame = 0;
+        if (FindBallTile(picture_, r.x, r.y, oldTiles, color, frame)) {
+            DrawBallTile(i % kDeskSide, i / kDeskSide, color, frame);
+        }
+    }
+}
+
 PixelRect DeskPicture::CellRect(int index) const {
     std::int32_t px = index % kDeskSide;
     std::int32_t py = index / kDeskSide;

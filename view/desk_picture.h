@@ -33,6 +33,10 @@ public:
     void DrawEmptyTile(int x, int y);
     // The picture becomes the clean Desk, and the next flush hands over all of it.
     void ResetDesk();
+    // The ball sheet has changed (colour marks on or off): every cell that
+    // shows a tile of `oldTiles` is drawn again from the new sheet, glow
+    // frame and all. Arrows and empty cells stay.
+    void RedrawBalls(const PixelPicture& oldTiles);
 
     // What the next Flush() hands over, row by row and left to right: the
     // whole picture after a reset, otherwise the squares of the cells drawn

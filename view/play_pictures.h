@@ -24,4 +24,9 @@ struct PlayPictures {
     std::array<PreviewPicture, 3> previews;
 };
 
+// Colour marks on or off: the ball sheet is made again, and every ball the
+// Desk and the previews show is drawn from it (the Desk's changes flush
+// with the next repaint). False when nothing changed.
+bool SetColourMarks(PlayPictures& pictures, bool marks);
+
 }  // namespace quorbals

@@ -16,7 +16,12 @@ bool PreviewPicture::DrawPreviewTile(int color) {
         return false;
     }
     CopyTile(sheets_.tiles, 0, color * kSheetPitch, picture_, 0, 0);
+    color_ = color;
     return true;
+}
+
+void PreviewPicture::Redraw() {
+    CopyTile(sheets_.tiles, 0, color_ * kSheetPitch, picture_, 0, 0);
 }
 
 }  // namespace quorbals

@@ -13,12 +13,15 @@ public:
 
     // Frame 0 of a colour; false for a colour outside 0..5, which draws nothing.
     bool DrawPreviewTile(int color);
+    // The ball sheet has changed: the colour shown is drawn again from it.
+    void Redraw();
 
     const PixelPicture& Picture() const { return picture_; }
 
 private:
     const SpriteSheets& sheets_;
     PixelPicture picture_;
+    int color_ = 0;
 };
 
 }  // namespace quorbals

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game/state.h"
+#include "view/colour_marks.h"
 #include "view/desk_geometry.h"
 
 namespace quorbals {
@@ -182,11 +183,14 @@ PixelPicture MakeStoreDesk() {
     return desk;
 }
 
-PixelPicture MakeTileSheet() {
+PixelPicture MakeTileSheet(bool marks) {
     PixelPicture sheet = BlankSheet(kGlowFrameCount, kColorCount);
     for (int color = 0; color < kColorCount; ++color) {
         for (int frame = 0; frame < kGlowFrameCount; ++frame) {
             DrawBall(sheet, color, frame);
+            if (marks) {
+                DrawColourMark(sheet, frame * kSheetPitch, color * kSheetPitch, color);
+            }
         }
     }
     return sheet;

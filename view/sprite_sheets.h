@@ -18,11 +18,14 @@ constexpr int kShades[4] = {128, 170, 213, 255};
 // Pixel of a ball colour (0..5) at a shade value.
 Pixel BallPixel(int color, int shade);
 
-PixelPicture MakeStoreDesk();   // 262 x 262, grey cells in black frames
-PixelPicture MakeTileSheet();   // 91 x 137, 6 colours x 4 glow frames
+PixelPicture MakeStoreDesk();  // 262 x 262, grey cells in black frames
+// 91 x 137, 6 colours x 4 glow frames; with `marks`, each colour's tiles
+// carry its colour mark.
+PixelPicture MakeTileSheet(bool marks = false);
 PixelPicture MakeArrowSheet();  // 114 x 91, 16 arrows, 3 blanks, the empty tile
 
-// The three pictures every cell is drawn from; made once, never changed.
+// The three pictures every cell is drawn from; made once. Only the colour
+// marks switch changes the ball sheet.
 struct SpriteSheets {
     PixelPicture storeDesk = MakeStoreDesk();
     PixelPicture tiles = MakeTileSheet();

@@ -224,6 +224,10 @@ void TF_Main::ShowPreview(int slot) {
     I_Next[slot]->repaint();
 }
 
+void TF_Main::DeskStateChanged() {}
+
+void TF_Main::Announce(const std::string&) {}
+
 void TF_Main::SetScoreText(const std::string& text) {
     const QString shown = QString::fromStdString(text);
     // Centred while it fits; a wider score keeps its leading digits.

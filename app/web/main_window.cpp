@@ -84,6 +84,10 @@ void TF_Main::ShowPreview(int slot) {
                        commands.Pictures().previews[static_cast<std::size_t>(slot)].Picture());
 }
 
+void TF_Main::DeskStateChanged() {}
+
+void TF_Main::Announce(const std::string&) {}
+
 void TF_Main::SetScoreText(const std::string& text) {
     page::SetScoreText(text);
 }

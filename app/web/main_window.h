@@ -33,6 +33,8 @@ public:
     void ShowDeskRects(std::span<const PixelRect> rects) override;
     void FlushDeskSoon() override;
     void ShowPreview(int slot) override;
+    void DeskStateChanged() override;
+    void Announce(const std::string& text) override;
     void SetScoreText(const std::string& text) override;
     bool TimerRunning(AppTimer timer) const override;
     void StartTimer(AppTimer timer) override;

@@ -272,6 +272,10 @@ void TF_Main::ShowPreview(int slot) {
     }
 }
 
+void TF_Main::DeskStateChanged() {}
+
+void TF_Main::Announce(const std::string&) {}
+
 void TF_Main::SetScoreText(const std::string& text) {
     scoreText_ = text;
     if (hwnd_) {

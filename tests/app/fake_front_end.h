@@ -57,6 +57,8 @@ public:
     }
     void FlushDeskSoon() override { ++flushRequests; }
     void ShowPreview(int slot) override { ++previewRepaints[slot]; }
+    void DeskStateChanged() override { ++deskStateChanges; }
+    void Announce(const std::string& text) override { announced.push_back(text); }
     void SetScoreText(const std::string& text) override { scoreText = text; }
 
     bool TimerRunning(AppTimer timer) const override {
@@ -127,6 +129,8 @@ public:
     std::vector<PixelRect> shownDeskRects;
     int flushRequests = 0;
     std::map<int, int> previewRepaints;
+    int deskStateChanges = 0;
+    std::vector<std::string> announced;
     std::string scoreText;
     std::map<AppTimer, bool> timers;
     int restarts = 0;
