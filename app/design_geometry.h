@@ -22,6 +22,14 @@ struct DesignRect {
     friend constexpr bool operator==(const DesignRect&, const DesignRect&) = default;
 };
 
+// The whole number of screen pixels a design pixel takes on a screen of
+// `dpi` dots per inch (96 at 100 %): the multiple nearest to its scale,
+// halves rounded up, and never below 1. 125 % gives 1, 150 % and 200 % 2.
+constexpr int WholeScaleForDpi(int dpi) {
+    const int multiple = (dpi + 48) / 96;
+    return multiple < 1 ? 1 : multiple;
+}
+
 // A font by family, character height in pixels and weight.
 struct FontSpec {
     const char* family = "";

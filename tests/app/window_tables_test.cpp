@@ -105,6 +105,17 @@ TEST(WindowLayouts, NameBoxLiesOverTheNameCellOfTheNewRow) {
     EXPECT_LE(kOkButton.Bottom(), kHighScoreForm.Bottom());
 }
 
+TEST(WindowLayouts, ScaledScreensTakeTheNearestWholeMultipleWithHalvesUp) {
+    EXPECT_EQ(WholeScaleForDpi(96), 1);
+    EXPECT_EQ(WholeScaleForDpi(120), 1);  // 125 %
+    EXPECT_EQ(WholeScaleForDpi(143), 1);
+    EXPECT_EQ(WholeScaleForDpi(144), 2);  // 150 %: the half rounds up
+    EXPECT_EQ(WholeScaleForDpi(192), 2);  // 200 %
+    EXPECT_EQ(WholeScaleForDpi(240), 3);  // 250 %
+    EXPECT_EQ(WholeScaleForDpi(72), 1);
+    EXPECT_EQ(WholeScaleForDpi(0), 1);
+}
+
 TEST(WindowLayouts, CentringTruncatesTowardZeroFromTheScreensOrigin) {
     EXPECT_EQ(CentredOn({0, 0, 1024, 768}, 279, 355), (ScreenRect{372, 206, 279, 355}));
     EXPECT_EQ(CentredOn({0, 0, 200, 200}, 279, 355).x, -39);
