@@ -49,6 +49,24 @@ EMSCRIPTEN_KEEPALIVE void quorbals_key_up(int key) {
     }
 }
 
+// A key of keyboard play (a DeskKey's number) while the main window has
+// the keyboard.
+EMSCRIPTEN_KEEPALIVE void quorbals_desk_key(int key) {
+    if (key < 0 || key > static_cast<int>(quorbals::DeskKey::Deselect)) {
+        return;
+    }
+    if (TF_Main* w = Input()) {
+        w->commands.DeskKeyDown(static_cast<quorbals::DeskKey>(key));
+    }
+}
+
+// Ctrl+M: colour marks on or off.
+EMSCRIPTEN_KEEPALIVE void quorbals_toggle_marks() {
+    if (TF_Main* w = Input()) {
+        w->commands.ToggleColourMarks();
+    }
+}
+
 EMSCRIPTEN_KEEPALIVE void quorbals_pointer_move(int x, int y) {
     if (TF_Main* w = Input()) {
         w->commands.I_DeskMouseMove(x, y);

@@ -1,5 +1,6 @@
 #include "app/web/main_window.h"
 
+#include "app/web/desk_state_json.h"
 #include "app/web/page_calls.h"
 #include "app/web/save_name.h"
 
@@ -69,7 +70,14 @@ void TF_Main::SaveSettingsQuietly() {
 }
 
 void TF_Main::ShowDeskRects(std::span<const PixelRect> rects) {
-    page::PaintDesk(commands.Pictures().desk.Picture(), rects);
+    const KeyboardCursor& cursor = commands.Cursor();
+    std::array<FilledRect, 8> frame{};
+    std::span<const FilledRect> shown;
+    if (cursor.shown) {
+        frame = CursorFrame(cursor.cell);
+        shown = frame;
+    }
+    page::PaintDesk(commands.Pictures().desk.Picture(), rects, shown);
     for (const PixelRect& r : rects) {
         commands.Pictures().desk.MarkShown(r);
     }
@@ -84,9 +92,13 @@ void TF_Main::ShowPreview(int slot) {
                        commands.Pictures().previews[static_cast<std::size_t>(slot)].Picture());
 }
 
-void TF_Main::DeskStateChanged() {}
+void TF_Main::DeskStateChanged() {
+    page::UpdateAccessibleDesk(DeskStateJson(app));
+}
 
-void TF_Main::Announce(const std::string&) {}
+void TF_Main::Announce(const std::string& text) {
+    page::Announce(text);
+}
 
 void TF_Main::SetScoreText(const std::string& text) {
     page::SetScoreText(text);

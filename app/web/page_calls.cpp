@@ -41,6 +41,9 @@ EM_JS(void, QuorbalsPageCallInts, (const char* name, int a, int b, int c), {
 EM_JS(int, QuorbalsPageAskInt, (const char* name), {
     return Module["page"][UTF8ToString(name)]() | 0;
 });
+EM_JS(void, QuorbalsPageCallWithText, (const char* name, const char* text), {
+    Module["page"][UTF8ToString(name)](UTF8ToString(text));
+});
 EM_JS(void, QuorbalsPageCallText, (const char* name, int a, int b, const char* text), {
     Module["page"][UTF8ToString(name)](a, b, UTF8ToString(text));
 });
@@ -51,8 +54,10 @@ EM_JS(void, QuorbalsPageRect, (const char* name, int* rect), {
     }
 });
 EM_JS(void, QuorbalsPagePaintDesk, (const unsigned int* pixels, int width, int height,
-                                    const int* rects, int count), {
-    Module["page"].paintDesk(HEAPU8, HEAP32, pixels, width, height, rects, count);
+                                    const int* rects, int count, const int* cursor,
+                                    int cursorCount), {
+    Module["page"].paintDesk(HEAPU8, HEAP32, pixels, width, height, rects, count, cursor,
+                             cursorCount);
 });
 EM_JS(void, QuorbalsPagePaintPreview, (int slot, const unsigned int* pixels, int width, int height), {
     Module["page"].paintPreview(slot, HEAPU8, pixels, width, height);
@@ -93,14 +98,25 @@ void ShowEnded(int status) {
 }
 
 void SetScoreText(const std::string& text) {
-    QuorbalsPageCallText("setScoreText", 0, 0, text.c_str());
+    QuorbalsPageCallWithText("setScoreText", text.c_str());
 }
 
-void PaintDesk(const PixelPicture& desk, std::span<const PixelRect> rects) {
+void PaintDesk(const PixelPicture& desk, std::span<const PixelRect> rects,
+               std::span<const FilledRect> cursor) {
     static_assert(sizeof(PixelRect) == 4 * sizeof(int));
-    QuorbalsPagePaintDesk(desk.pixels.data(), desk.width, desk.height,
-                          reinterpret_cast<const int*>(rects.data()),
-                          static_cast<int>(rects.size()));
+    static_assert(sizeof(FilledRect) == 5 * sizeof(int));
+    QuorbalsPagePaintDesk(
+        desk.pixels.data(), desk.width, desk.height, reinterpret_cast<const int*>(rects.data()),
+        static_cast<int>(rects.size()), reinterpret_cast<const int*>(cursor.data()),
+        static_cast<int>(cursor.size()));
+}
+
+void UpdateAccessibleDesk(const std::string& json) {
+    QuorbalsPageCallWithText("updateAccessibleDesk", json.c_str());
+}
+
+void Announce(const std::string& text) {
+    QuorbalsPageCallWithText("announce", text.c_str());
 }
 
 void PaintPreview(int slot, const PixelPicture& preview) {
@@ -144,7 +160,7 @@ void SetSoundChecked(bool on) {
 }
 
 void PlayWave(const char* name) {
-    QuorbalsPageCallText("playWave", 0, 0, name);
+    QuorbalsPageCallWithText("playWave", name);
 }
 
 bool Waiting() {
@@ -176,7 +192,7 @@ void OpenHelp() {
 }
 
 void OpenAddress(const char* url) {
-    QuorbalsPageCallText("openAddress", 0, 0, url);
+    QuorbalsPageCallWithText("openAddress", url);
 }
 
 void SetScoreCell(int row, int column, const std::string& text) {

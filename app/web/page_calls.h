@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/front_end.h"
+#include "view/keyboard_play.h"
 #include "view/pixel_picture.h"
 
 namespace quorbals::page {
@@ -25,8 +26,10 @@ void ShowEnded(int status);
 
 void SetScoreText(const std::string& text);
 // Repaints rectangles of the Desk picture, or a whole preview picture, from
-// the pixels as they stand.
-void PaintDesk(const PixelPicture& desk, std::span<const PixelRect> rects);
+// the pixels as they stand. `cursor` is the keyboard cursor's frame, empty
+// while it is hidden: painted over the picture wherever it lies in them.
+void PaintDesk(const PixelPicture& desk, std::span<const PixelRect> rects,
+               std::span<const FilledRect> cursor);
 void PaintPreview(int slot, const PixelPicture& preview);
 
 // Something the page runs once the running handler has returned.
@@ -42,6 +45,11 @@ void StopTimer(int id);
 ScreenRect Viewport();
 ScreenRect WindowRect();
 void MoveWindow(int left, int top);
+
+// For screen readers: the grid beside the Desk, from DeskStateJson; and
+// news read out by a live region.
+void UpdateAccessibleDesk(const std::string& json);
+void Announce(const std::string& text);
 
 // The Sound item's check mark, kept by the page's menu.
 bool SoundChecked();

@@ -9,6 +9,7 @@ import { Scale, colour, element, fontStyle, place } from "./windows.js";
 // scaled onto the visible canvas without smoothing.
 class PictureCanvas {
     constructor(parent, rect) {
+        this.overlay = [];
         this.width = rect[2];
         this.height = rect[3];
         this.canvas = place(element("canvas", "picture", parent), rect);
@@ -53,6 +54,17 @@ class PictureCanvas {
         const k = Scale.multiple;
         this.context.drawImage(this.source, x, y, width, height, x * k, y * k, width * k,
                                height * k);
+        // The keyboard cursor's frame lies over the picture, never in it.
+        for (const [fx, fy, fw, fh, colour] of this.overlay) {
+            const left = Math.max(x, fx);
+            const top = Math.max(y, fy);
+            const right = Math.min(x + width, fx + fw);
+            const bottom = Math.min(y + height, fy + fh);
+            if (left < right && top < bottom) {
+                this.context.fillStyle = `#${(colour & 0xffffff).toString(16).padStart(6, "0")}`;
+                this.context.fillRect(left * k, top * k, (right - left) * k, (bottom - top) * k);
+            }
+        }
     }
 }
 
@@ -67,8 +79,16 @@ export class PlayArea {
         this.score.title = layout.scoreHint;
         this.score.textContent = "0";
         this.previews = layout.previews.map((r) => new PictureCanvas(strip, this.inside(r)));
+        // The three previews are one picture for a screen reader.
+        this.previewGroup = strip;
+        strip.setAttribute("role", "group");
+        for (const p of this.previews) {
+            p.canvas.setAttribute("aria-hidden", "true");
+        }
+        this.score.setAttribute("role", "status");
         const deskPanel = place(element("div", "panel raised", client), layout.deskPanel);
         this.desk = new PictureCanvas(deskPanel, this.inside(layout.desk));
+        this.desk.canvas.setAttribute("aria-hidden", "true");
         this.deskPixels = [layout.desk[2], layout.desk[3]];
         this.listen(input);
     }
@@ -85,7 +105,15 @@ export class PlayArea {
         this.score.classList.toggle("long", this.score.scrollWidth > this.score.clientWidth);
     }
 
-    paintDesk(heap, pixels, width, height, rects, count, heap32) {
+    // `cursor`: the cursor frame's rectangles with their colours (five
+    // words each), `cursorCount` of them; none while it is hidden.
+    paintDesk(heap, pixels, width, height, rects, count, heap32, cursor, cursorCount) {
+        this.desk.overlay = [];
+        for (let i = 0; i < cursorCount; ++i) {
+            const at = (cursor >> 2) + i * 5;
+            this.desk.overlay.push([heap32[at], heap32[at + 1], heap32[at + 2], heap32[at + 3],
+                                    heap32[at + 4] >>> 0]);
+        }
         for (let i = 0; i < count; ++i) {
             const at = (rects >> 2) + i * 4;
             this.desk.load(heap, pixels, width, heap32[at], heap32[at + 1], heap32[at + 2],

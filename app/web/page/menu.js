@@ -27,9 +27,11 @@ function captionNodes(parent, caption) {
 }
 
 export class MenuBar {
-    // table: the shared menu; run(command) carries out a choice.
-    constructor(parent, table, run) {
+    // table: the shared menu; run(command) carries out a choice; when the
+    // menu closes, `closed` gives the keyboard back.
+    constructor(parent, table, run, closed) {
         this.run = run;
+        this.closed = closed || (() => {});
         this.bar = element("div", "menubar", parent);
         this.bar.setAttribute("role", "menubar");
         this.bar.setAttribute("aria-label", "Main menu");
@@ -173,6 +175,7 @@ export class MenuBar {
         }
         this.current = null;
         this.openIndex = -1;
+        this.closed();
     }
 
     highlight(item) {

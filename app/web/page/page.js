@@ -7,6 +7,7 @@ import { AboutBox, Modals, showBox } from "./dialogs.js";
 import { askLoadFile, askSaveName } from "./game_file_dialogs.js";
 import { HighScoreDialog } from "./high_score_dialog.js";
 import { MenuBar } from "./menu.js";
+import { AccessibleDesk } from "./accessible_desk.js";
 import { PlayArea } from "./play_area.js";
 import { SoundCues } from "./sound.js";
 import { DesktopWindow, element, viewportSize, watchScale } from "./windows.js";
@@ -21,6 +22,7 @@ let tables = null;
 let main = null;  // the main window
 let menu = null;
 let play = null;
+let access = null;
 let splash = null;
 let hiscores = null;
 const timers = new Map();
@@ -48,6 +50,9 @@ function updateActive() {
     const active = Boolean(main?.shown) && !modals.open && !ended;
     main?.setActive(active && document.hasFocus());
     if (active) {
+        if (!menu.isOpen() && !main.root.contains(document.activeElement)) {
+            access.focus();
+        }
         game._quorbals_activate();
     }
 }
@@ -57,7 +62,8 @@ function buildMainWindow() {
     main = new DesktopWindow({caption: layout.caption, role: "application", buttons: "main",
                               icon: "icons/quorbals-16.png"});
     main.root.id = "F_Main";
-    menu = new MenuBar(main.root, tables.menu, (command) => game._quorbals_menu(command));
+    menu = new MenuBar(main.root, tables.menu, (command) => game._quorbals_menu(command),
+                       () => access?.focus());
     main.attachClient(layout.play[2], layout.play[3]);
     main.onClose = () => game._quorbals_menu(commandOf("MI_GameExit"));
     play = new PlayArea(main.client, layout, {
@@ -65,7 +71,15 @@ function buildMainWindow() {
         release: (x, y) => !modals.open && game._quorbals_pointer_up(x, y),
         leave: () => !modals.open && game._quorbals_pointer_leave(),
     });
+    access = new AccessibleDesk(play.desk.canvas, play.score, play.previewGroup);
 }
+
+// Keyboard play's keys, by their numbers in the game (view/keyboard_play.h).
+const kDeskKeys = {
+    ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3,
+    Home: 4, End: 5, PageUp: 6, PageDown: 7,
+    Enter: 8, " ": 8, Escape: 9,
+};
 
 // Keys of the main window: the menu's shortcuts and access keys, and F1's
 // release. The browser's own meaning of these keys (help, cut) gives way.
@@ -83,6 +97,16 @@ function listenToKeys() {
             return;
         }
         const plain = !e.ctrlKey && !e.altKey && !e.metaKey && !e.shiftKey;
+        if (plain && e.key in kDeskKeys) {
+            e.preventDefault();
+            game._quorbals_desk_key(kDeskKeys[e.key]);
+            return;
+        }
+        if (e.ctrlKey && !e.altKey && !e.metaKey && (e.key === "m" || e.key === "M")) {
+            e.preventDefault();
+            game._quorbals_toggle_marks();
+            return;
+        }
         let command = -1;
         if (e.key === "F2" && plain) {
             command = commandOf("MI_GameNew");
@@ -149,6 +173,7 @@ const page = {
         // it once the start-up has returned.
         main.show();
         menu.enableAll();
+        access.focus();
         setTimeout(updateActive, 0);
     },
     showEnded(status) {
@@ -157,8 +182,14 @@ const page = {
     setScoreText(text) {
         play.setScoreText(text);
     },
-    paintDesk(heap, heap32, pixels, width, height, rects, count) {
-        play.paintDesk(heap, pixels, width, height, rects, count, heap32);
+    paintDesk(heap, heap32, pixels, width, height, rects, count, cursor, cursorCount) {
+        play.paintDesk(heap, pixels, width, height, rects, count, heap32, cursor, cursorCount);
+    },
+    updateAccessibleDesk(json) {
+        access.update(JSON.parse(json));
+    },
+    announce(text) {
+        access.announce(text);
     },
     paintPreview(slot, heap, pixels, width, height) {
         play.paintPreview(slot, heap, pixels, width, height);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_menu.h"
+#include "app/web/desk_state_json.h"
 #include "app/web/save_name.h"
 #include "app/web/tables_json.h"
 
@@ -55,6 +56,28 @@ TEST(WindowTablesJson, ThePageReadsTheSharedTables) {
     EXPECT_NE(json.find(R"("caption":"&Start!","command":)" +
                         std::to_string(static_cast<int>(MenuCommand::Play))),
               std::string::npos);
+}
+
+// clang-format off
+EM_JS(int, DeskStateAsThePageSeesIt, (const char* json), {
+    const s = JSON.parse(UTF8ToString(json));
+    return (s.cells.length === 81 && s.cells[40] === "red ball, row 5, column 5" &&
+            s.cells[0] === "empty, row 1, column 1" && s.next === "Next: blue, blue, blue" &&
+            s.score === "Score: 7") ? s.selected * 100 + s.cursor + 1 : -1;
+});
+// clang-format on
+
+TEST(DeskStateJson, CarriesTheNamesTheSelectionAndTheCursor) {
+    AppState app;
+    app.game.desk.fill(kNoBall);
+    app.game.desk[40] = 4;
+    app.game.score = 7;
+    app.game.selection = {4, 4, 4, 2};
+    EXPECT_EQ(DeskStateAsThePageSeesIt(DeskStateJson(app).c_str()), 40 * 100 + 0)
+        << "selected 40, no cursor (-1)";
+    app.cursor = {{1, 0}, true};
+    app.game.selection.color = kNoBall;
+    EXPECT_EQ(DeskStateAsThePageSeesIt(DeskStateJson(app).c_str()), -100 + 1 + 1);
 }
 
 }  // namespace

@@ -1,0 +1,78 @@
+// The Desk for screen readers: an ARIA grid of 9 rows and 9 columns lying
+// over the Desk's canvas (invisible; the canvas shows the game), whose cells
+// carry the game's names for them, the selected ball marked selected and
+// the keyboard cursor's cell as the active one; the score and the previews
+// in words; and a live region that reads out each turn's news.
+
+import { element } from "./windows.js";
+
+export class AccessibleDesk {
+    // canvas: the Desk's canvas; strip: the panel of the score and previews.
+    constructor(canvas, score, previews) {
+        this.grid = element("div", "desk-grid", canvas.parentElement);
+        this.grid.id = "desk-grid";
+        this.grid.setAttribute("role", "grid");
+        this.grid.setAttribute("aria-label", "Desk");
+        this.grid.setAttribute("aria-rowcount", "9");
+        this.grid.setAttribute("aria-colcount", "9");
+        this.grid.tabIndex = 0;
+        this.grid.style.left = canvas.style.left;
+        this.grid.style.top = canvas.style.top;
+        this.grid.style.width = canvas.style.width;
+        this.grid.style.height = canvas.style.height;
+        this.cells = [];
+        for (let y = 0; y < 9; ++y) {
+            const row = element("div", "", this.grid);
+            row.setAttribute("role", "row");
+            row.setAttribute("aria-rowindex", String(y + 1));
+            for (let x = 0; x < 9; ++x) {
+                const cell = element("div", "", row);
+                cell.id = `cell-${y * 9 + x}`;
+                cell.setAttribute("role", "gridcell");
+                cell.setAttribute("aria-colindex", String(x + 1));
+                cell.setAttribute("aria-selected", "false");
+                this.cells.push(cell);
+            }
+        }
+        this.score = score;
+        this.previews = previews;
+        this.news = element("div", "reader-only", document.body);
+        this.news.id = "news";
+        this.news.setAttribute("role", "status");
+        this.news.setAttribute("aria-live", "polite");
+        this.selected = -1;
+    }
+
+    focus() {
+        this.grid.focus({preventScroll: true});
+    }
+
+    // state: the game's words for the Desk (app/web/desk_state_json.h).
+    update(state) {
+        state.cells.forEach((name, i) => {
+            if (this.cells[i].textContent !== name) {
+                this.cells[i].textContent = name;
+            }
+        });
+        if (this.selected !== state.selected) {
+            this.cells[this.selected]?.setAttribute("aria-selected", "false");
+            this.cells[state.selected]?.setAttribute("aria-selected", "true");
+            this.selected = state.selected;
+        }
+        if (state.cursor >= 0) {
+            this.grid.setAttribute("aria-activedescendant", this.cells[state.cursor].id);
+        } else {
+            this.grid.removeAttribute("aria-activedescendant");
+        }
+        this.score.setAttribute("aria-label", state.score);
+        this.previews.setAttribute("aria-label", state.next);
+    }
+
+    // The same news twice in a row is read twice: the region is emptied first.
+    announce(text) {
+        this.news.textContent = "";
+        setTimeout(() => {
+            this.news.textContent = text;
+        }, 50);
+    }
+}
