@@ -60,6 +60,9 @@ TF_Main::TF_Main() {
     handlers.mouseMove = [this](std::int32_t x, std::int32_t y) { commands.I_DeskMouseMove(x, y); };
     handlers.mouseUp = [this](std::int32_t x, std::int32_t y) { commands.I_DeskMouseUp(x, y); };
     handlers.mouseLeave = [this] { commands.I_DeskMouseLeave(); };
+    handlers.getObject = [this](WPARAM wParam, LPARAM lParam) -> LRESULT {
+        return access_ ? access_->DeskObject(wParam, lParam) : 0;
+    };
     desk_ = std::make_unique<DeskWindow>(commands.Pictures().desk, std::move(handlers));
 }
 
@@ -115,6 +118,7 @@ bool TF_Main::Create() {
     const DesignRect deskAt = DeskImageInPlayArea();
     desk_->Create(hwnd_, deskAt.x, deskAt.y);
     AddScoreHint();
+    access_ = std::make_unique<ScreenReaderAccess>(hwnd_, desk_->Handle(), app);
     return true;
 }
 
@@ -176,6 +180,11 @@ LRESULT TF_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             TimerTick(wParam);
             return 0;
+        case WM_GETOBJECT:
+            if (const LRESULT answer = access_ ? access_->PlayAreaObject(wParam, lParam) : 0) {
+                return answer;
+            }
+            break;
         case WM_CLOSE:
             FormClose();
             // The window closes even when the settings could not be written.
@@ -272,9 +281,17 @@ void TF_Main::ShowPreview(int slot) {
     }
 }
 
-void TF_Main::DeskStateChanged() {}
+void TF_Main::DeskStateChanged() {
+    if (access_) {
+        access_->StateChanged();
+    }
+}
 
-void TF_Main::Announce(const std::string&) {}
+void TF_Main::Announce(const std::string& text) {
+    if (access_) {
+        access_->Announce(text);
+    }
+}
 
 void TF_Main::SetScoreText(const std::string& text) {
     scoreText_ = text;

@@ -11,6 +11,7 @@
 #include "app/app_state.h"
 #include "app/front_end.h"
 #include "app/main_commands.h"
+#include "app/win32/screen_reader_access.h"
 #include "platform/win32/win32_headers.h"
 #include "platform/win32/window_procedure.h"
 #include "view/win32/desk_window.h"
@@ -94,6 +95,7 @@ private:
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
     std::unique_ptr<DeskWindow> desk_;
+    std::unique_ptr<ScreenReaderAccess> access_;
     std::unique_ptr<PictureBitmap> nextBitmap_[3];
     std::string scoreText_ = "0";
     bool playShown_ = false;  // P_Play

@@ -172,6 +172,13 @@ LRESULT DeskWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CAPTURECHANGED:
             buttonsDown_ = 0;
             return 0;
+        case WM_GETOBJECT:
+            if (handlers_.getObject) {
+                if (const LRESULT answer = handlers_.getObject(wParam, lParam)) {
+                    return answer;
+                }
+            }
+            return DefWindowProcW(hwnd_, message, wParam, lParam);
         default:
             return DefWindowProcW(hwnd_, message, wParam, lParam);
     }

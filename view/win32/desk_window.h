@@ -20,6 +20,9 @@ public:
         std::function<void(std::int32_t x, std::int32_t y)> mouseMove;
         std::function<void(std::int32_t x, std::int32_t y)> mouseUp;
         std::function<void()> mouseLeave;
+        // WM_GETOBJECT: a screen reader asks for an object; 0 leaves the
+        // answer to the system.
+        std::function<LRESULT(WPARAM wParam, LPARAM lParam)> getObject;
     };
 
     // The picture must outlive the window.
