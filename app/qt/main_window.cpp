@@ -8,12 +8,14 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QShortcut>
 #include <cstdlib>
 #include <string_view>
 
 #include "app/program_texts.h"
 #include "app/qt/about_box.h"
 #include "app/qt/centring.h"
+#include "app/qt/desk_keys.h"
 #include "app/qt/error_report.h"
 #include "assets/resources.h"
 #include "platform/documents_folder.h"
@@ -48,6 +50,11 @@ TF_Main::TF_Main(MainWindowServices services, QWidget* parent)
 
     BuildControls();
     BuildMenu();
+
+    // The colour marks switch has a key of its own and no menu item.
+    auto* marks = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this);
+    marks->setContext(Qt::WindowShortcut);
+    connect(marks, &QShortcut::activated, this, [this] { commands.ToggleColourMarks(); });
 }
 
 TF_Main::~TF_Main() = default;
@@ -110,7 +117,7 @@ void TF_Main::BuildControls() {
     P_Desk = new BevelPanel(P_Play, Bevel::Raised);
     P_Desk->setGeometry(ToQRect(kDeskPanel));
 
-    I_Desk = new DeskView(pictures.desk, P_Desk);
+    I_Desk = new DeskView(pictures.desk, {state, app.cursor, app.colourMarks}, P_Desk);
     I_Desk->move(kDeskImage.x, kDeskImage.y);
     connect(I_Desk, &DeskView::pointerMoved, this,
             [this](int x, int y) { commands.I_DeskMouseMove(x, y); });
@@ -187,6 +194,16 @@ void TF_Main::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
+void TF_Main::keyPressEvent(QKeyEvent* e) {
+    // Reaches the window only while no menu or dialog has the keyboard.
+    if (const std::optional<DeskKey> key = DeskKeyFor(*e)) {
+        commands.DeskKeyDown(*key);
+        e->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(e);
+}
+
 void TF_Main::keyReleaseEvent(QKeyEvent* e) {
     // F1 with any modifiers, on its release (auto-repeat sends releases too).
     if (e->key() == Qt::Key_F1 && !e->isAutoRepeat()) {
@@ -202,6 +219,7 @@ void TF_Main::FormShow() {
     P_Play->show();
     MI_Play->setEnabled(true);
     MI_Game->menuAction()->setEnabled(true);
+    I_Desk->setFocus();
 }
 
 void TF_Main::WindowSettingsLoad(const std::string& settingsFile) {

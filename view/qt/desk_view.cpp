@@ -24,10 +24,13 @@ QRect ToQRect(const PixelRect& r) {
 
 }  // namespace
 
-DeskView::DeskView(DeskPicture& desk, QWidget* parent)
-    : QWidget(parent), desk_(desk), image_(PictureImage(desk_.Picture())) {
+DeskView::DeskView(DeskPicture& desk, const DeskGame& game, QWidget* parent)
+    : QWidget(parent), desk_(desk), game_(game), image_(PictureImage(desk_.Picture())) {
     setFixedSize(image_.size());
     setMouseTracking(true);
+    // The keys of keyboard play reach the window through the Desk, which
+    // holds the focus.
+    setFocusPolicy(Qt::StrongFocus);
     // The picture covers the whole view: Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -57,6 +60,13 @@ void DeskView::paintEvent(QPaintEvent* event) {
     for (const QRect& rect : event->region()) {
         painter.drawImage(rect.topLeft(), image_, rect);
         desk_.MarkShown(PixelRect{rect.x(), rect.y(), rect.width(), rect.height()});
+    }
+    // The cursor lies on the screen only, over the picture.
+    if (game_.cursor.shown) {
+        painter.setClipRegion(event->region());
+        for (const FilledRect& part : CursorFrame(game_.cursor.cell)) {
+            painter.fillRect(ToQRect(part.rect), QColor::fromRgb(part.colour));
+        }
     }
 }
 
