@@ -25,6 +25,8 @@
 #include "platform/qt/window_decorations.h"
 #include "storage/cp1251.h"
 #include "storage/qt/game_file_dialogs.h"
+#include "view/cell_names.h"
+#include "view/qt/announcer.h"
 #include "view/qt/bevel_panel.h"
 #include "view/qt/desk_view.h"
 #include "view/qt/tile_image.h"
@@ -124,6 +126,8 @@ void TF_Main::BuildControls() {
     connect(I_Desk, &DeskView::pointerReleased, this,
             [this](int x, int y) { commands.I_DeskMouseUp(x, y); });
     connect(I_Desk, &DeskView::pointerLeft, this, [this] { commands.I_DeskMouseLeave(); });
+
+    News = new Announcer(P_Play);
 }
 
 void TF_Main::BuildMenu() {
@@ -242,9 +246,29 @@ void TF_Main::ShowPreview(int slot) {
     I_Next[slot]->repaint();
 }
 
-void TF_Main::DeskStateChanged() {}
+namespace {
 
-void TF_Main::Announce(const std::string&) {}
+void SetAccessibleName(QWidget* widget, const std::string& name) {
+    const QString text = QString::fromStdString(name);
+    // Each new name is an event to screen readers: only real changes.
+    if (widget->accessibleName() != text) {
+        widget->setAccessibleName(text);
+    }
+}
+
+}  // namespace
+
+void TF_Main::DeskStateChanged() {
+    SetAccessibleName(L_Scores, ScoreName(state));
+    // The first preview reads all three, as the strip shows them side by
+    // side; the other two stay unnamed, so that no reader says it thrice.
+    SetAccessibleName(I_Next[0], PreviewNames(state, app.colourMarks));
+    I_Desk->GameChanged();
+}
+
+void TF_Main::Announce(const std::string& text) {
+    News->Announce(QString::fromStdString(text));
+}
 
 void TF_Main::SetScoreText(const std::string& text) {
     const QString shown = QString::fromStdString(text);

@@ -2,9 +2,12 @@
 // reach the shared rules (through the Desk, which holds the focus), the
 // colour marks key, and the names and news it gives screen readers.
 #include <QKeyEvent>
+#include <QLabel>
 
 #include "tests/app/main_window_fixture.h"
+#include "view/qt/announcer.h"
 #include "view/qt/desk_view.h"
+#include "view/qt/tile_image.h"
 
 namespace quorbals::test {
 namespace {
@@ -64,6 +67,25 @@ TEST_F(KeysTest, TheDesignsKeysKeepTheirMeaningWithTheDeskFocused) {
                      [&] { closed = true; });
     QTest::keyClick(window->I_Desk, Qt::Key_X, Qt::ControlModifier);
     EXPECT_TRUE(closed);
+}
+
+TEST_F(KeysTest, CtrlMSwitchesTheMarksAndScreenReadersHearOfIt) {
+    ShowAndActivate();
+    EXPECT_EQ(window->L_Scores->accessibleName(), QStringLiteral("Score: 0"));
+    EXPECT_TRUE(window->I_Next[0]->accessibleName().startsWith(QStringLiteral("Next: ")));
+    const QString plain = window->I_Next[0]->accessibleName();
+
+    QTest::keyClick(window->I_Desk, Qt::Key_M, Qt::ControlModifier);
+    EXPECT_TRUE(window->commands.ColourMarks());
+    EXPECT_EQ(window->News->Text(), QStringLiteral("Colour marks on."));
+    EXPECT_NE(window->I_Next[0]->accessibleName(), plain) << "the previews' marks are named";
+    QTest::keyClick(window.get(), Qt::Key_M, Qt::ControlModifier);
+    EXPECT_FALSE(window->commands.ColourMarks());
+    EXPECT_EQ(window->News->Text(), QStringLiteral("Colour marks off."));
+    EXPECT_EQ(window->I_Next[0]->accessibleName(), plain);
+    for (const QAction* item : window->findChildren<QAction*>()) {
+        EXPECT_NE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M)) << "no menu item has it";
+    }
 }
 
 }  // namespace

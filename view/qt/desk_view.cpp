@@ -1,10 +1,13 @@
 #include "view/qt/desk_view.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QtMath>
 
+#include "view/qt/accessibility.h"
+#include "view/qt/desk_accessible.h"
 #include "view/qt/picture_image.h"
 
 namespace quorbals {
@@ -26,10 +29,11 @@ QRect ToQRect(const PixelRect& r) {
 
 DeskView::DeskView(DeskPicture& desk, const DeskGame& game, QWidget* parent)
     : QWidget(parent), desk_(desk), game_(game), image_(PictureImage(desk_.Picture())) {
+    InstallAccessibility();
     setFixedSize(image_.size());
     setMouseTracking(true);
     // The keys of keyboard play reach the window through the Desk, which
-    // holds the focus.
+    // holds the focus so that screen readers follow it onto the cells.
     setFocusPolicy(Qt::StrongFocus);
     // The picture covers the whole view: Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -51,6 +55,12 @@ void DeskView::ShowRects(std::span<const PixelRect> rects) {
     update(region);
 }
 
+void DeskView::GameChanged() {
+    if (DeskAccessible* table = DeskAccessible::Of(this)) {
+        table->Refresh();
+    }
+}
+
 void DeskView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -67,6 +77,25 @@ void DeskView::paintEvent(QPaintEvent* event) {
         for (const FilledRect& part : CursorFrame(game_.cursor.cell)) {
             painter.fillRect(ToQRect(part.rect), QColor::fromRgb(part.colour));
         }
+    }
+}
+
+void DeskView::focusInEvent(QFocusEvent*) {
+    // Qt tells screen readers that the Desk took the focus once this
+    // returns; the cursor's cell follows it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (DeskAccessible* table = DeskAccessible::Of(this)) {
+                table->Refresh();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void DeskView::focusOutEvent(QFocusEvent*) {
+    if (DeskAccessible* table = DeskAccessible::Of(this)) {
+        table->Refresh();
     }
 }
 

@@ -42,6 +42,10 @@ public:
     // What the next flush of the picture will hand over.
     QRegion DirtyRegion() const;
 
+    // The cells, the selection or the cursor may have changed: screen
+    // readers are told what did.
+    void GameChanged();
+
     QSize sizeHint() const override { return image_.size(); }
 
 signals:
@@ -55,6 +59,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
