@@ -25,6 +25,7 @@ qt6-l10n-tools
 libgtest-dev libgmock-dev googletest libbenchmark-dev
 fp-utils python3
 xvfb openbox xdotool x11-utils xclip imagemagick
+at-spi2-core python3-pyatspi dbus-daemon
 appstream desktop-file-utils dpkg-dev file strace
 g++-mingw-w64-x86-64-posix wine64 nsis
 emscripten nodejs

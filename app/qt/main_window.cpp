@@ -8,12 +8,14 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QShortcut>
 #include <cstdlib>
 #include <string_view>
 
 #include "app/program_texts.h"
 #include "app/qt/about_box.h"
 #include "app/qt/centring.h"
+#include "app/qt/desk_keys.h"
 #include "app/qt/error_report.h"
 #include "assets/resources.h"
 #include "platform/documents_folder.h"
@@ -23,6 +25,8 @@
 #include "platform/qt/window_decorations.h"
 #include "storage/cp1251.h"
 #include "storage/qt/game_file_dialogs.h"
+#include "view/cell_names.h"
+#include "view/qt/announcer.h"
 #include "view/qt/bevel_panel.h"
 #include "view/qt/desk_view.h"
 #include "view/qt/tile_image.h"
@@ -48,6 +52,11 @@ TF_Main::TF_Main(MainWindowServices services, QWidget* parent)
 
     BuildControls();
     BuildMenu();
+
+    // The colour marks switch has a key of its own and no menu item.
+    auto* marks = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this);
+    marks->setContext(Qt::WindowShortcut);
+    connect(marks, &QShortcut::activated, this, [this] { commands.ToggleColourMarks(); });
 }
 
 TF_Main::~TF_Main() = default;
@@ -110,13 +119,15 @@ void TF_Main::BuildControls() {
     P_Desk = new BevelPanel(P_Play, Bevel::Raised);
     P_Desk->setGeometry(ToQRect(kDeskPanel));
 
-    I_Desk = new DeskView(pictures.desk, P_Desk);
+    I_Desk = new DeskView(pictures.desk, {state, app.cursor, app.colourMarks}, P_Desk);
     I_Desk->move(kDeskImage.x, kDeskImage.y);
     connect(I_Desk, &DeskView::pointerMoved, this,
             [this](int x, int y) { commands.I_DeskMouseMove(x, y); });
     connect(I_Desk, &DeskView::pointerReleased, this,
             [this](int x, int y) { commands.I_DeskMouseUp(x, y); });
     connect(I_Desk, &DeskView::pointerLeft, this, [this] { commands.I_DeskMouseLeave(); });
+
+    News = new Announcer(P_Play);
 }
 
 void TF_Main::BuildMenu() {
@@ -187,6 +198,16 @@ void TF_Main::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
+void TF_Main::keyPressEvent(QKeyEvent* e) {
+    // Reaches the window only while no menu or dialog has the keyboard.
+    if (const std::optional<DeskKey> key = DeskKeyFor(*e)) {
+        commands.DeskKeyDown(*key);
+        e->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(e);
+}
+
 void TF_Main::keyReleaseEvent(QKeyEvent* e) {
     // F1 with any modifiers, on its release (auto-repeat sends releases too).
     if (e->key() == Qt::Key_F1 && !e->isAutoRepeat()) {
@@ -202,6 +223,7 @@ void TF_Main::FormShow() {
     P_Play->show();
     MI_Play->setEnabled(true);
     MI_Game->menuAction()->setEnabled(true);
+    I_Desk->setFocus();
 }
 
 void TF_Main::WindowSettingsLoad(const std::string& settingsFile) {
@@ -224,9 +246,29 @@ void TF_Main::ShowPreview(int slot) {
     I_Next[slot]->repaint();
 }
 
-void TF_Main::DeskStateChanged() {}
+namespace {
 
-void TF_Main::Announce(const std::string&) {}
+void SetAccessibleName(QWidget* widget, const std::string& name) {
+    const QString text = QString::fromStdString(name);
+    // Each new name is an event to screen readers: only real changes.
+    if (widget->accessibleName() != text) {
+        widget->setAccessibleName(text);
+    }
+}
+
+}  // namespace
+
+void TF_Main::DeskStateChanged() {
+    SetAccessibleName(L_Scores, ScoreName(state));
+    // The first preview reads all three, as the strip shows them side by
+    // side; the other two stay unnamed, so that no reader says it thrice.
+    SetAccessibleName(I_Next[0], PreviewNames(state, app.colourMarks));
+    I_Desk->GameChanged();
+}
+
+void TF_Main::Announce(const std::string& text) {
+    News->Announce(QString::fromStdString(text));
+}
 
 void TF_Main::SetScoreText(const std::string& text) {
     const QString shown = QString::fromStdString(text);

@@ -20,6 +20,7 @@ class QMenu;
 
 namespace quorbals {
 
+class Announcer;
 class BevelPanel;
 class DeskView;
 class GameFileDialogs;
@@ -100,6 +101,8 @@ public:
     QLabel* L_Scores = nullptr;
     TileImage* I_Next[3] = {nullptr, nullptr, nullptr};
     DeskView* I_Desk = nullptr;
+    // The turn's news for screen readers; nothing of it shows.
+    Announcer* News = nullptr;
     QTimer T_GlowTimer;
     QTimer WaitTimer;
     QTimer MoveTimer;
@@ -113,6 +116,7 @@ protected:
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
 
 private:

@@ -1,10 +1,13 @@
 #include "view/qt/desk_view.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QtMath>
 
+#include "view/qt/accessibility.h"
+#include "view/qt/desk_accessible.h"
 #include "view/qt/picture_image.h"
 
 namespace quorbals {
@@ -24,10 +27,14 @@ QRect ToQRect(const PixelRect& r) {
 
 }  // namespace
 
-DeskView::DeskView(DeskPicture& desk, QWidget* parent)
-    : QWidget(parent), desk_(desk), image_(PictureImage(desk_.Picture())) {
+DeskView::DeskView(DeskPicture& desk, const DeskGame& game, QWidget* parent)
+    : QWidget(parent), desk_(desk), game_(game), image_(PictureImage(desk_.Picture())) {
+    InstallAccessibility();
     setFixedSize(image_.size());
     setMouseTracking(true);
+    // The keys of keyboard play reach the window through the Desk, which
+    // holds the focus so that screen readers follow it onto the cells.
+    setFocusPolicy(Qt::StrongFocus);
     // The picture covers the whole view: Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -48,6 +55,12 @@ void DeskView::ShowRects(std::span<const PixelRect> rects) {
     update(region);
 }
 
+void DeskView::GameChanged() {
+    if (DeskAccessible* table = DeskAccessible::Of(this)) {
+        table->Refresh();
+    }
+}
+
 void DeskView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -57,6 +70,32 @@ void DeskView::paintEvent(QPaintEvent* event) {
     for (const QRect& rect : event->region()) {
         painter.drawImage(rect.topLeft(), image_, rect);
         desk_.MarkShown(PixelRect{rect.x(), rect.y(), rect.width(), rect.height()});
+    }
+    // The cursor lies on the screen only, over the picture.
+    if (game_.cursor.shown) {
+        painter.setClipRegion(event->region());
+        for (const FilledRect& part : CursorFrame(game_.cursor.cell)) {
+            painter.fillRect(ToQRect(part.rect), QColor::fromRgb(part.colour));
+        }
+    }
+}
+
+void DeskView::focusInEvent(QFocusEvent*) {
+    // Qt tells screen readers that the Desk took the focus once this
+    // returns; the cursor's cell follows it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (DeskAccessible* table = DeskAccessible::Of(this)) {
+                table->Refresh();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void DeskView::focusOutEvent(QFocusEvent*) {
+    if (DeskAccessible* table = DeskAccessible::Of(this)) {
+        table->Refresh();
     }
 }
 

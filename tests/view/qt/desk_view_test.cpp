@@ -22,7 +22,10 @@ protected:
     const SpriteSheets sheets;
     ViewTables tables;
     DeskPicture desk{sheets, tables};
-    DeskView view{desk};
+    GameState state;
+    KeyboardCursor cursor;
+    bool marks = false;
+    DeskView view{desk, {state, cursor, marks}};
 };
 
 TEST_F(DeskViewTest, StartsAsTheCleanDeskWithNothingDirty) {
@@ -66,6 +69,61 @@ TEST_F(DeskViewTest, ScaledPaintKeepsEveryPixelWhole) {
     }
 }
 
+// The picture with the cursor's frame on it, as the screen should show it.
+QImage WithFrame(const QImage& picture, Cell cell) {
+    QImage shown = picture.copy();
+    for (const FilledRect& part : CursorFrame(cell)) {
+        const PixelRect& r = part.rect;
+        for (int y = r.y; y < r.y + r.height; ++y) {
+            for (int x = r.x; x < r.x + r.width; ++x) {
+                shown.setPixel(x, y, part.colour);
+            }
+        }
+    }
+    return shown;
+}
+
+// The frame lies over the picture, on screen only, and is as crisp as the
+// picture at a whole-number scale. A repaint of the old and the new cursor
+// areas alone moves it.
+TEST_F(DeskViewTest, CursorFrameIsPaintedOverThePictureNeverIntoIt) {
+    desk.DrawBallTile(2, 3, 4, 1);
+    view.ShowRects(desk.Flush());
+    const QImage picture = view.Picture().copy();
+    cursor = {{2, 3}, true};
+    const QImage expected = WithFrame(picture, {2, 3});
+    ASSERT_NE(expected, picture);
+    for (const int scale : {1, 2}) {
+        QImage device(262 * scale, 262 * scale, kPictureFormat);
+        device.setDevicePixelRatio(scale);
+        view.render(&device);
+        for (int y = 0; y < device.height(); ++y) {
+            for (int x = 0; x < device.width(); ++x) {
+                ASSERT_EQ(device.pixel(x, y), expected.pixel(x / scale, y / scale))
+                    << scale << ": " << x << "," << y;
+            }
+        }
+    }
+    EXPECT_EQ(view.Picture(), picture) << "the picture itself is untouched";
+
+    // Paints only `region` of the view, where it lies, over `screen`.
+    QImage screen = expected.copy();
+    const auto repaint = [&](std::initializer_list<Cell> cells) {
+        QRegion region;
+        for (const Cell cell : cells) {
+            const PixelRect r = CursorArea(cell);
+            region += QRect(r.x, r.y, r.width, r.height);
+        }
+        view.render(&screen, region.boundingRect().topLeft(), region, QWidget::DrawChildren);
+    };
+    cursor.cell = {3, 3};
+    repaint({{2, 3}, {3, 3}});
+    EXPECT_EQ(screen, WithFrame(picture, {3, 3}));
+    cursor.shown = false;
+    repaint({{3, 3}});
+    EXPECT_EQ(screen, picture);
+}
+
 TEST(DeskViewPointer, MovesReleasesOfAnyButtonAndLeavingAreReported) {
     const SpriteSheets sheets;
     ViewTables tables;
@@ -75,7 +133,10 @@ TEST(DeskViewPointer, MovesReleasesOfAnyButtonAndLeavingAreReported) {
     QWidget panel;
     panel.resize(273, 273);
     DeskPicture desk(sheets, tables);
-    DeskView view(desk, &panel);
+    const GameState state;
+    const KeyboardCursor cursor;
+    const bool marks = false;
+    DeskView view(desk, {state, cursor, marks}, &panel);
     view.move(5, 5);
     panel.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
