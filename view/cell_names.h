@@ -9,6 +9,9 @@
 
 namespace quorbals {
 
+// What a screen reader calls the board itself.
+inline constexpr char kDeskName[] = "Desk";
+
 // "blue", "cyan", "green", "magenta", "red", "yellow".
 std::string ColourName(int color);
 

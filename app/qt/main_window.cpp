@@ -121,6 +121,7 @@ void TF_Main::BuildControls() {
 
     I_Desk = new DeskView(pictures.desk, {state, app.cursor, app.colourMarks}, P_Desk);
     I_Desk->move(kDeskImage.x, kDeskImage.y);
+    I_Desk->setAccessibleName(QString::fromLatin1(kDeskName));
     connect(I_Desk, &DeskView::pointerMoved, this,
             [this](int x, int y) { commands.I_DeskMouseMove(x, y); });
     connect(I_Desk, &DeskView::pointerReleased, this,

@@ -9,6 +9,7 @@
 #include "app/main_window_layout.h"
 #include "app/program_texts.h"
 #include "storage/cp1251.h"
+#include "view/cell_names.h"
 
 namespace quorbals {
 
@@ -129,6 +130,7 @@ void WriteMainWindow(Json& j) {
     }
     j.Close(']');
     j.Key("deskPanel").Rect(kDeskPanel).Key("desk").Rect(kDeskImage);
+    j.Key("deskName").Text(kDeskName);
     j.Close('}');
 }
 

@@ -44,7 +44,7 @@ std::string PlayAreaAccessible::Name(LONG child) const {
         case kPreviews:
             return PreviewNames(app_.game, app_.colourMarks);
         case kDesk:
-            return "Desk";
+            return kDeskName;
         case kNews:
             return newsText_;
         default:

@@ -7,12 +7,13 @@
 import { element } from "./windows.js";
 
 export class AccessibleDesk {
-    // canvas: the Desk's canvas; strip: the panel of the score and previews.
-    constructor(canvas, score, previews) {
+    // canvas: the Desk's canvas; name: what a reader calls it; score and
+    // previews: the strip's label and the previews' panel.
+    constructor(canvas, name, score, previews) {
         this.grid = element("div", "desk-grid", canvas.parentElement);
         this.grid.id = "desk-grid";
         this.grid.setAttribute("role", "grid");
-        this.grid.setAttribute("aria-label", "Desk");
+        this.grid.setAttribute("aria-label", name);
         this.grid.setAttribute("aria-rowcount", "9");
         this.grid.setAttribute("aria-colcount", "9");
         this.grid.tabIndex = 0;

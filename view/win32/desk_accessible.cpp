@@ -64,7 +64,7 @@ void DeskAccessible::StateChanged() {
 
 std::string DeskAccessible::Name(LONG child) const {
     if (child == CHILDID_SELF) {
-        return "Desk";
+        return kDeskName;
     }
     return CellName(facts_.game, CellOf(child), facts_.colourMarks);
 }

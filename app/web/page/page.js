@@ -71,7 +71,7 @@ function buildMainWindow() {
         release: (x, y) => !modals.open && game._quorbals_pointer_up(x, y),
         leave: () => !modals.open && game._quorbals_pointer_leave(),
     });
-    access = new AccessibleDesk(play.desk.canvas, play.score, play.previewGroup);
+    access = new AccessibleDesk(play.desk.canvas, layout.deskName, play.score, play.previewGroup);
 }
 
 // Keyboard play's keys, by their numbers in the game (view/keyboard_play.h).
@@ -99,7 +99,11 @@ function listenToKeys() {
         const plain = !e.ctrlKey && !e.altKey && !e.metaKey && !e.shiftKey;
         if (plain && e.key in kDeskKeys) {
             e.preventDefault();
-            game._quorbals_desk_key(kDeskKeys[e.key]);
+            // A held arrow moves on; a held Enter, Space or Escape acts once.
+            const acts = kDeskKeys[e.key] >= kDeskKeys.Enter;
+            if (!(e.repeat && acts)) {
+                game._quorbals_desk_key(kDeskKeys[e.key]);
+            }
             return;
         }
         if (e.ctrlKey && !e.altKey && !e.metaKey && (e.key === "m" || e.key === "M")) {
