@@ -1,6 +1,8 @@
 // I_Desk: the shared Desk picture as a child window. The rectangles it is
 // told have changed are handed to the window system, and painting copies
-// them from the Desk bitmap with BitBlt and SRCCOPY.
+// them from the Desk bitmap with BitBlt and SRCCOPY, or on a scaled screen
+// each picture pixel as a square of whole screen pixels. Pointer positions
+// reach the handlers in picture pixels.
 #pragma once
 
 #include <cstdint>
@@ -28,9 +30,13 @@ public:
     DeskWindow(const DeskWindow&) = delete;
     DeskWindow& operator=(const DeskWindow&) = delete;
 
-    // Makes the hidden child window at (x, y) of `parent`.
-    bool Create(HWND parent, int x, int y);
+    // Makes the hidden child window at (x, y) of `parent`, showing each
+    // picture pixel as a square of `scale` pixels.
+    bool Create(HWND parent, int x, int y, int scale = 1);
     HWND Handle() const { return hwnd_; }
+    // Moves the window to (x, y) of its parent at another scale.
+    void Place(int x, int y, int scale);
+    int Scale() const { return scale_; }
 
     // Invalidates these rectangles of the picture.
     void ShowRects(std::span<const PixelRect> rects);
@@ -49,6 +55,7 @@ private:
     PictureBitmap bitmap_;
     Handlers handlers_;
     HWND hwnd_ = nullptr;
+    int scale_ = 1;
     bool tracking_ = false;
     unsigned buttonsDown_ = 0;
 };
