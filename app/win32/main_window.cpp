@@ -4,6 +4,7 @@
 #include "app/win32/about_box.h"
 #include "app/win32/client_size.h"
 #include "app/win32/design_font.h"
+#include "app/win32/desk_keys.h"
 #include "app/win32/file_dialogs.h"
 #include "app/win32/main_menu.h"
 #include "app/win32/message_box.h"
@@ -181,7 +182,9 @@ LRESULT TF_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_COMMAND:
             if (HIWORD(wParam) == 0 || HIWORD(wParam) == 1) {  // menu or accelerator
-                if (const auto command = MenuCommandFromId(LOWORD(wParam))) {
+                if (LOWORD(wParam) == kColourMarksCommandId) {
+                    commands.ToggleColourMarks();
+                } else if (const auto command = MenuCommandFromId(LOWORD(wParam))) {
                     RunMenuCommand(commands, *command);
                 }
                 return 0;
@@ -190,6 +193,13 @@ LRESULT TF_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case kFlushDeskMessage:
             commands.FlushDesk();
             return 0;
+        case WM_KEYDOWN:
+            // Keyboard play; a menu that is open takes the keys itself.
+            if (const auto key = DeskKeyOf(wParam, lParam)) {
+                commands.DeskKeyDown(*key);
+                return 0;
+            }
+            break;
         case WM_KEYUP:
             FormKeyUp(wParam);
             return 0;
@@ -298,6 +308,8 @@ void TF_Main::Paint() {
 // --- Front end --------------------------------------------------------------
 
 void TF_Main::ShowDeskRects(std::span<const PixelRect> rects) {
+    // The cursor changes only with a repaint of the areas it left and entered.
+    desk_->SetKeyboardCursor(commands.Cursor());
     desk_->ShowRects(rects);
 }
 

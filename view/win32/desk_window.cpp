@@ -118,8 +118,21 @@ void DeskWindow::Paint() {
         bitmap_.CopyTo(dc, r.x * scale_, r.y * scale_, r, scale_);
         desk_.MarkShown(r);
     }
+    // Over the copy, within the region being painted.
+    PaintCursorFrame(dc);
     EndPaint(hwnd_, &ps);
     DeleteObject(region);
+}
+
+void DeskWindow::PaintCursorFrame(HDC dc) const {
+    if (!cursor_.shown) {
+        return;
+    }
+    for (const FilledRect& part : CursorFrame(cursor_.cell)) {
+        const RECT rect = ScaledRect(part.rect, scale_);
+        SetBkColor(dc, RGB(part.colour >> 16 & 0xFF, part.colour >> 8 & 0xFF, part.colour & 0xFF));
+        ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    }
 }
 
 void DeskWindow::ButtonDown(unsigned button) {
