@@ -165,6 +165,14 @@ TEST_F(MainWindowTest, KeysOfTheDeskReachKeyboardPlayAndCtrlMSwitchesTheMarks) {
 TEST_F(MainWindowTest, MovingToAMonitorOfAnotherScaleLaysTheWindowOutAgain) {
     ShowWindow(window.Handle(), SW_SHOWNA);
     window.FormActivate();
+    // Asked before a move, the window wants its play area at the multiple
+    // of the new scale with the frame and the menu bar around it.
+    SIZE wanted{};
+    SendMessageW(window.Handle(), 0x02E4 /* WM_GETDPISCALEDSIZE */, 192,
+                 reinterpret_cast<LPARAM>(&wanted));
+    EXPECT_GT(wanted.cx, 546);
+    EXPECT_LT(wanted.cx, 546 + 60);
+    EXPECT_GT(wanted.cy, 612 + 20);
     for (int dpi : {192, 96}) {
         const int scale = dpi / 96;
         RECT suggested{40, 30, 40 + 300 * scale, 30 + 380 * scale};
