@@ -3,22 +3,18 @@
 #include "app/about_box_layout.h"
 #include "app/program_texts.h"
 #include "app/win32/client_size.h"
+#include "app/win32/design_font.h"
 #include "app/win32/program_icon_art.h"
 #include "app/win32/text.h"
+#include "platform/win32/dpi.h"
 #include "view/win32/bevel_paint.h"
+#include "view/win32/scaled_paint.h"
 
 namespace quorbals {
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"TF_About";
-
-HFONT MakeFont(const FontSpec& font) {
-    // A negative height asks for the characters' height in pixels.
-    return CreateFontW(-font.pixelHeight, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
-                       FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(font.family).c_str());
-}
 
 COLORREF ToColorRef(DesignColour c) {
     return RGB(c >> 16 & 0xFF, c >> 8 & 0xFF, c & 0xFF);
@@ -41,11 +37,8 @@ DWORD ExStyleOf(TF_About::BorderStyle style) {
 }  // namespace
 
 TF_About::TF_About(BorderStyle style)
-    : borderStyle_(style),
-      baseFont_(MakeFont(kAboutBaseFont)),
-      titleFont_(MakeFont(kAboutTitleFont)),
-      lineFont_(MakeFont(kAboutLineFont)),
-      icon_(kAboutIconImage.width, kAboutIconImage.height) {
+    : borderStyle_(style), icon_(kAboutIconImage.width, kAboutIconImage.height) {
+    MakeFonts();
     // The icon on the button face: its transparent ground shows the panel.
     PixelPicture art = ProgramIconArt(kAboutIconImage.width);
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
@@ -70,6 +63,20 @@ TF_About::~TF_About() {
     }
 }
 
+void TF_About::MakeFonts() {
+    for (HFONT* font : {&baseFont_, &titleFont_, &lineFont_}) {
+        if (*font) {
+            DeleteObject(*font);
+        }
+    }
+    baseFont_ = CreateDesignFont(kAboutBaseFont, scale_);
+    titleFont_ = CreateDesignFont(kAboutTitleFont, scale_);
+    lineFont_ = CreateDesignFont(kAboutLineFont, scale_);
+    if (hwnd_) {
+        SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(baseFont_), FALSE);
+    }
+}
+
 bool TF_About::Create(HWND owner) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW wc{};
@@ -88,7 +95,9 @@ bool TF_About::Create(HWND owner) {
                             StyleOf(borderStyle_), 0, 0, outer.right - outer.left,
                             outer.bottom - outer.top, owner, nullptr, instance, this);
     if (hwnd_) {
-        SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(baseFont_), FALSE);
+        // At the whole multiple of the design size nearest to its monitor's scale.
+        scale_ = WholeScaleForDpi(static_cast<int>(WindowDpi(hwnd_)));
+        MakeFonts();
         FormActivate();
         CentreOnScreen();
     }
@@ -97,7 +106,7 @@ bool TF_About::Create(HWND owner) {
 
 void TF_About::FormActivate() {
     // The client area is exactly the panel, in either border style.
-    FitClientArea(hwnd_, kAboutForm.width, kAboutForm.height);
+    FitClientArea(hwnd_, kAboutForm.width * scale_, kAboutForm.height * scale_);
 }
 
 void TF_About::CentreOnScreen() {
@@ -164,23 +173,30 @@ void TF_About::End(bool ok) {
 void TF_About::Paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd_, &ps);
-    PaintPanelBevels(dc, ToPixelRect(kAboutForm), Bevel::Lowered, Bevel::Raised);
-    PaintPanelBevels(dc, ToPixelRect(kAboutIconFrame), Bevel::Lowered, Bevel::Raised);
-    const DesignRect icon = kAboutIconImage.In(kAboutIconFrame);
-    icon_.CopyTo(dc, icon.x, icon.y, PixelRect{0, 0, icon.width, icon.height});
+    {
+        // The bevels and the icon in design pixels, copied at the box's
+        // scale; the texts are drawn at that scale.
+        DesignCanvas canvas(dc, kAboutForm.width, kAboutForm.height);
+        PaintPanelBevels(canvas.Dc(), ToPixelRect(kAboutForm), Bevel::Lowered, Bevel::Raised);
+        PaintPanelBevels(canvas.Dc(), ToPixelRect(kAboutIconFrame), Bevel::Lowered, Bevel::Raised);
+        const DesignRect icon = kAboutIconImage.In(kAboutIconFrame);
+        icon_.CopyTo(canvas.Dc(), icon.x, icon.y, PixelRect{0, 0, icon.width, icon.height});
+        canvas.CopyTo(dc, scale_);
+    }
 
     SetBkMode(dc, TRANSPARENT);
     HGDIOBJ previousFont = SelectObject(dc, titleFont_);
     SetTextColor(dc, ToColorRef(kAboutTitleColour));
     SetTextAlign(dc, TA_LEFT | TA_TOP);
     const std::wstring title = Wide(kProgramName);
-    TextOutW(dc, kAboutTitleX, kAboutTitleY, title.c_str(), static_cast<int>(title.size()));
+    TextOutW(dc, kAboutTitleX * scale_, kAboutTitleY * scale_, title.c_str(),
+             static_cast<int>(title.size()));
 
     SelectObject(dc, lineFont_);
     SetTextColor(dc, ToColorRef(kAboutLineColour));
     for (const AboutLine& line : kAboutLines) {
         const std::wstring text = Wide(line.text);
-        RECT r{line.rect.x, line.rect.y, line.rect.Right(), line.rect.Bottom()};
+        RECT r = ScaledRect(ToPixelRect(line.rect), scale_);
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
                   DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
@@ -207,8 +223,8 @@ LRESULT TF_About::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP: {
-            const int x = GET_X_LPARAM(lParam);
-            const int y = GET_Y_LPARAM(lParam);
+            const int x = ToDesignPixel(GET_X_LPARAM(lParam), scale_);
+            const int y = ToDesignPixel(GET_Y_LPARAM(lParam), scale_);
             // The frame around the icon has no click handler; the icon has.
             if (AboutClickReachesOk(x, y)) {
                 B_OkClick();
@@ -229,6 +245,18 @@ LRESULT TF_About::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 End(false);
             }
             return 0;
+        case kDpiChangedMessage: {
+            // Moved to a monitor of another scale.
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top,
+                         suggested.right - suggested.left, suggested.bottom - suggested.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            scale_ = WholeScaleForDpi(HIWORD(wParam));
+            MakeFonts();
+            FormActivate();
+            InvalidateRect(hwnd_, nullptr, TRUE);
+            return 0;
+        }
         default:
             break;
     }

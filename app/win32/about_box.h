@@ -31,6 +31,7 @@ public:
 
     // A click on the panel, the icon or a label.
     void B_OkClick();
+    int Scale() const { return scale_; }
     BorderStyle borderStyle() const { return borderStyle_; }
     HWND Handle() const { return hwnd_; }
     // Whether the dialog has ended, and with OK.
@@ -40,6 +41,8 @@ public:
 private:
     void FormActivate();
     void CentreOnScreen();
+    // The fonts at the box's scale.
+    void MakeFonts();
     void Paint();
     void End(bool ok);
     template <typename Window>
@@ -48,6 +51,7 @@ private:
 
     BorderStyle borderStyle_;
     HWND hwnd_ = nullptr;
+    int scale_ = 1;  // screen pixels per design pixel
     HFONT baseFont_ = nullptr;
     HFONT titleFont_ = nullptr;
     HFONT lineFont_ = nullptr;

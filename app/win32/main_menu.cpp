@@ -71,6 +71,7 @@ HACCEL CreateMainAccelerators() {
             }
         }
     }
+    keys.push_back({FVIRTKEY | FCONTROL, 'M', static_cast<WORD>(kColourMarksCommandId)});
     return CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
 }
 

@@ -3,17 +3,21 @@
 #include "app/program_texts.h"
 #include "app/win32/about_box.h"
 #include "app/win32/client_size.h"
+#include "app/win32/design_font.h"
+#include "app/win32/desk_keys.h"
 #include "app/win32/file_dialogs.h"
 #include "app/win32/main_menu.h"
 #include "app/win32/message_box.h"
 #include "app/win32/program_icon_art.h"
 #include "app/win32/text.h"
 #include "platform/documents_folder.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/help_library.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/sound_cue.h"
 #include "storage/cp1251.h"
 #include "view/win32/bevel_paint.h"
+#include "view/win32/scaled_paint.h"
 
 namespace quorbals {
 
@@ -41,10 +45,6 @@ int TimerIndex(AppTimer timer) {
 
 PixelRect ToPixelRect(const DesignRect& r) {
     return PixelRect{r.x, r.y, r.width, r.height};
-}
-
-RECT ToRect(const DesignRect& r) {
-    return RECT{r.x, r.y, r.Right(), r.Bottom()};
 }
 
 }  // namespace
@@ -106,20 +106,44 @@ bool TF_Main::Create() {
 
     menu_ = BuildMainMenu();
     accelerators_ = CreateMainAccelerators();
-    scoreFont_ =
-        CreateFontW(-kScoreFont.pixelHeight, 0, 0, 0, kScoreFont.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                    FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(kScoreFont.family).c_str());
     hwnd_ = CreateWindowExW(kExStyle, kClassName, Wide(kProgramName).c_str(), kStyle, CW_USEDEFAULT,
                             CW_USEDEFAULT, 300, 380, nullptr, menu_, instance, this);
     if (!hwnd_) {
         return false;
     }
+    // The play area at the whole multiple of its design size nearest to
+    // its monitor's scale.
+    scale_ = WholeScaleForDpi(static_cast<int>(WindowDpi(hwnd_)));
+    scoreFont_ = CreateDesignFont(kScoreFont, scale_);
     const DesignRect deskAt = DeskImageInPlayArea();
-    desk_->Create(hwnd_, deskAt.x, deskAt.y);
+    desk_->Create(hwnd_, deskAt.x * scale_, deskAt.y * scale_, scale_);
     AddScoreHint();
     access_ = std::make_unique<ScreenReaderAccess>(hwnd_, desk_->Handle(), app);
     return true;
+}
+
+RECT TF_Main::ScaledRect(const DesignRect& r) const {
+    return quorbals::ScaledRect(ToPixelRect(r), scale_);
+}
+
+void TF_Main::ApplyScale(int scale) {
+    scale_ = scale;
+    if (scoreFont_) {
+        DeleteObject(scoreFont_);
+    }
+    scoreFont_ = CreateDesignFont(kScoreFont, scale_);
+    const DesignRect deskAt = DeskImageInPlayArea();
+    desk_->Place(deskAt.x * scale_, deskAt.y * scale_, scale_);
+    if (hint_) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.hwnd = hwnd_;
+        tool.uId = 1;
+        tool.rect = ScaledRect(kScoreLabel);
+        SendMessageW(hint_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    FitClientArea(hwnd_, clientWidth_ * scale_, clientHeight_ * scale_);
+    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void TF_Main::AddScoreHint() {
@@ -138,7 +162,7 @@ void TF_Main::AddScoreHint() {
     tool.uFlags = TTF_SUBCLASS;
     tool.hwnd = hwnd_;
     tool.uId = 1;
-    tool.rect = ToRect(kScoreLabel);
+    tool.rect = ScaledRect(kScoreLabel);
     tool.lpszText = hintText_.data();
     SendMessageW(hint_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
@@ -162,7 +186,9 @@ LRESULT TF_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_COMMAND:
             if (HIWORD(wParam) == 0 || HIWORD(wParam) == 1) {  // menu or accelerator
-                if (const auto command = MenuCommandFromId(LOWORD(wParam))) {
+                if (LOWORD(wParam) == kColourMarksCommandId) {
+                    commands.ToggleColourMarks();
+                } else if (const auto command = MenuCommandFromId(LOWORD(wParam))) {
                     RunMenuCommand(commands, *command);
                 }
                 return 0;
@@ -171,6 +197,13 @@ LRESULT TF_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case kFlushDeskMessage:
             commands.FlushDesk();
             return 0;
+        case WM_KEYDOWN:
+            // Keyboard play; a menu that is open takes the keys itself.
+            if (const auto key = DeskKeyOf(wParam, lParam)) {
+                commands.DeskKeyDown(*key);
+                return 0;
+            }
+            break;
         case WM_KEYUP:
             FormKeyUp(wParam);
             return 0;
@@ -185,6 +218,27 @@ LRESULT TF_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 return answer;
             }
             break;
+        case kGetDpiScaledSizeMessage: {
+            // The size at the new monitor's scale, so that the rectangle
+            // suggested with the move already fits the play area.
+            const UINT dpi = static_cast<UINT>(wParam);
+            const int scale = WholeScaleForDpi(static_cast<int>(dpi));
+            const RECT outer =
+                OuterRectForDpi(RECT{0, 0, clientWidth_ * scale, clientHeight_ * scale}, kStyle,
+                                true, kExStyle, dpi);
+            auto* size = reinterpret_cast<SIZE*>(lParam);
+            size->cx = outer.right - outer.left;
+            size->cy = outer.bottom - outer.top;
+            return TRUE;
+        }
+        case kDpiChangedMessage: {
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top,
+                         suggested.right - suggested.left, suggested.bottom - suggested.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            ApplyScale(WholeScaleForDpi(HIWORD(wParam)));
+            return 0;
+        }
         case WM_CLOSE:
             FormClose();
             // The window closes even when the settings could not be written.
@@ -236,23 +290,26 @@ void TF_Main::Paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd_, &ps);
     if (playShown_) {
-        PaintPanelBevels(dc, ToPixelRect(kStripPanel), Bevel::Lowered);
+        // Bevels and previews in design pixels, copied at the window's
+        // scale; the score's text is drawn at that scale.
+        DesignCanvas canvas(dc, kPlayArea.width, kPlayArea.height);
+        PaintPanelBevels(canvas.Dc(), ToPixelRect(kStripPanel), Bevel::Lowered);
         // The Desk's panel overlaps the strip by one pixel and is drawn over it.
-        PaintPanelBevels(dc, ToPixelRect(kDeskPanel), Bevel::Raised);
+        PaintPanelBevels(canvas.Dc(), ToPixelRect(kDeskPanel), Bevel::Raised);
+        for (int i = 0; i < 3; ++i) {
+            const DesignRect& at = kPreviewImages[static_cast<std::size_t>(i)];
+            nextBitmap_[i]->CopyTo(canvas.Dc(), at.x, at.y, PixelRect{0, 0, at.width, at.height});
+        }
+        canvas.CopyTo(dc, scale_);
 
         HGDIOBJ previousFont = SelectObject(dc, scoreFont_);
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, RGB(kScoreColour >> 16, (kScoreColour >> 8) & 0xFF, kScoreColour & 0xFF));
         const std::wstring score = Wide(scoreText_);
-        RECT scoreRect = ToRect(kScoreLabel);
+        RECT scoreRect = ScaledRect(kScoreLabel);
         DrawTextW(dc, score.c_str(), static_cast<int>(score.size()), &scoreRect,
                   DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
         SelectObject(dc, previousFont);
-
-        for (int i = 0; i < 3; ++i) {
-            const DesignRect& at = kPreviewImages[static_cast<std::size_t>(i)];
-            nextBitmap_[i]->CopyTo(dc, at.x, at.y, PixelRect{0, 0, at.width, at.height});
-        }
     }
     EndPaint(hwnd_, &ps);
 }
@@ -260,6 +317,8 @@ void TF_Main::Paint() {
 // --- Front end --------------------------------------------------------------
 
 void TF_Main::ShowDeskRects(std::span<const PixelRect> rects) {
+    // The cursor changes only with a repaint of the areas it left and entered.
+    desk_->SetKeyboardCursor(commands.Cursor());
     desk_->ShowRects(rects);
 }
 
@@ -275,7 +334,7 @@ void TF_Main::ShowPreview(int slot) {
     }
     nextBitmap_[slot]->Load(commands.Pictures().previews[static_cast<std::size_t>(slot)].Picture());
     if (hwnd_) {
-        const RECT r = ToRect(kPreviewImages[static_cast<std::size_t>(slot)]);
+        const RECT r = ScaledRect(kPreviewImages[static_cast<std::size_t>(slot)]);
         InvalidateRect(hwnd_, &r, FALSE);
         UpdateWindow(hwnd_);
     }
@@ -296,7 +355,7 @@ void TF_Main::Announce(const std::string& text) {
 void TF_Main::SetScoreText(const std::string& text) {
     scoreText_ = text;
     if (hwnd_) {
-        const RECT r = ToRect(kScoreLabel);
+        const RECT r = ScaledRect(kScoreLabel);
         InvalidateRect(hwnd_, &r, TRUE);
     }
 }
@@ -333,13 +392,16 @@ ScreenRect TF_Main::OuterRect() const {
 }
 
 void TF_Main::SetClientSize(int width, int height) {
-    RECT outer{0, 0, width, height};
-    AdjustWindowRectEx(&outer, kStyle, TRUE, kExStyle);
+    // Design pixels: the window shows them at its scale.
+    clientWidth_ = width;
+    clientHeight_ = height;
+    const RECT outer = OuterRectForDpi(RECT{0, 0, width * scale_, height * scale_}, kStyle, true,
+                                       kExStyle, WindowDpi(hwnd_));
     SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // A menu bar taller than one line is not in that estimate: measure and
     // correct once.
-    FitClientArea(hwnd_, width, height);
+    FitClientArea(hwnd_, width * scale_, height * scale_);
 }
 
 void TF_Main::MoveWindow(int left, int top) {

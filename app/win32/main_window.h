@@ -77,6 +77,8 @@ public:
     MainCommands commands{app, *this};
 
     const DeskWindow& I_Desk() const { return *desk_; }
+    // Screen pixels per design pixel on the window's monitor.
+    int Scale() const { return scale_; }
 
 private:
     template <typename Window>
@@ -84,6 +86,9 @@ private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
     void AddScoreHint();
+    // Lays the window out again for a monitor of another scale.
+    void ApplyScale(int scale);
+    RECT ScaledRect(const DesignRect& r) const;
     void TimerTick(UINT_PTR id);
 
     HWND hwnd_ = nullptr;
@@ -98,6 +103,10 @@ private:
     std::unique_ptr<ScreenReaderAccess> access_;
     std::unique_ptr<PictureBitmap> nextBitmap_[3];
     std::string scoreText_ = "0";
+    int scale_ = 1;
+    // The client area in design pixels, as the shared commands set it.
+    int clientWidth_ = kPlayWidth;
+    int clientHeight_ = kPlayHeight;
     bool playShown_ = false;  // P_Play
     bool timerRunning_[3] = {false, false, false};
     HighScoreDialog* hiscores_ = nullptr;

@@ -5,10 +5,12 @@
 
 #include "app/high_score_commands.h"
 #include "assets/win32/corner_ornaments.h"
+#include "platform/win32/dpi.h"
 #include "storage/cp1251.h"
 #include "storage/file_error.h"
 #include "storage/win32/wide_path.h"
 #include "view/bevel.h"
+#include "view/win32/scaled_paint.h"
 
 namespace quorbals {
 
@@ -109,12 +111,11 @@ TF_Hiscores::TF_Hiscores(HINSTANCE instance, HWND owner, const ScoreTable& table
     if (hwnd_ == nullptr) {
         throw std::runtime_error("The high-score dialog could not be created.");
     }
-    font_ = ::CreateFontW(-kHighScoreFont.pixelHeight, 0, 0, 0,
-                          kHighScoreFont.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                          RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                          DEFAULT_PITCH | FF_SWISS, Wide(kHighScoreFont.family).c_str());
+    // At the whole multiple of the design size nearest to its monitor's scale.
+    scale_ = WholeScaleForDpi(static_cast<int>(WindowDpi(hwnd_)));
+    nameAt_ = NameBoxPosition(0);
     CreateControls(instance);
-    SetClientSize(P_Form.right, P_Form.bottom);
+    LayOut();
     CentreOnScreen();
     FormCreate();
 }
@@ -130,30 +131,49 @@ TF_Hiscores::~TF_Hiscores() {
 
 void TF_Hiscores::CreateControls(HINSTANCE instance) {
     // Created in tab order; later siblings lie below, and the name box is
-    // raised over the grid whenever it is shown.
-    const BoxPosition nameAt = NameBoxPosition(0);
+    // raised over the grid whenever it is shown. LayOut places them.
     E_EditName = ::CreateWindowExW(
-        0, L"EDIT", L"", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | ES_AUTOHSCROLL, nameAt.left,
-        nameAt.top, kNameBoxWidth, kNameBoxHeight, hwnd_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kNameEditId)), instance, nullptr);
-    BB_OK =
-        ::CreateWindowExW(0, L"BUTTON", Wide(kOkCaption).c_str(),
-                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_OWNERDRAW,
-                          kOkButton.x, kOkButton.y, kOkButton.width, kOkButton.height, hwnd_,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), instance, nullptr);
+        0, L"EDIT", L"", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | ES_AUTOHSCROLL, 0, 0, 0, 0,
+        hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kNameEditId)), instance, nullptr);
+    BB_OK = ::CreateWindowExW(
+        0, L"BUTTON", Wide(kOkCaption).c_str(),
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_OWNERDRAW, 0, 0, 0, 0, hwnd_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), instance, nullptr);
     SG_Scores = ::CreateWindowExW(
-        0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS | SS_OWNERDRAW,
-        kScoreGrid.x, kScoreGrid.y, kScoreGrid.width, kScoreGrid.height, hwnd_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGridId)), instance, nullptr);
-    for (HWND control : {E_EditName, BB_OK, SG_Scores}) {
-        ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    }
-    // No length limit of its own; the text lines up with the grid's.
+        0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS | SS_OWNERDRAW, 0,
+        0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGridId)), instance, nullptr);
+    // No length limit of its own.
     ::SendMessageW(E_EditName, EM_SETLIMITTEXT, 0, 0);
-    ::SendMessageW(E_EditName, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(2, 2));
     ::SetWindowLongPtrW(E_EditName, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     editProc_ = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
         E_EditName, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TF_Hiscores::NameEditProc)));
+}
+
+void TF_Hiscores::LayOut() {
+    HFONT previous = font_;
+    font_ = ::CreateFontW(-kHighScoreFont.pixelHeight * scale_, 0, 0, 0,
+                          kHighScoreFont.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                          RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                          DEFAULT_PITCH | FF_SWISS, Wide(kHighScoreFont.family).c_str());
+    for (HWND control : {E_EditName, BB_OK, SG_Scores}) {
+        ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    }
+    if (previous != nullptr) {
+        ::DeleteObject(previous);
+    }
+    const int s = scale_;
+    const auto place = [s](HWND control, int x, int y, int width, int height) {
+        ::SetWindowPos(control, nullptr, x * s, y * s, width * s, height * s,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    place(E_EditName, nameAt_.left, nameAt_.top, kNameBoxWidth, kNameBoxHeight);
+    place(BB_OK, kOkButton.x, kOkButton.y, kOkButton.width, kOkButton.height);
+    place(SG_Scores, kScoreGrid.x, kScoreGrid.y, kScoreGrid.width, kScoreGrid.height);
+    // The name box's text lines up with the grid's.
+    ::SendMessageW(E_EditName, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                   MAKELPARAM(2 * s, 2 * s));
+    SetClientSize(P_Form.right, P_Form.bottom);
+    ::InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void TF_Hiscores::FormCreate() {
@@ -199,8 +219,10 @@ std::string TF_Hiscores::NameText() const {
 }
 
 void TF_Hiscores::ShowNameBox(int left, int top, const std::string& name) {
+    nameAt_ = BoxPosition{left, top};
     ::SetWindowTextW(E_EditName, Wide(name).c_str());
-    ::SetWindowPos(E_EditName, HWND_TOP, left, top, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    ::SetWindowPos(E_EditName, HWND_TOP, left * scale_, top * scale_, 0, 0,
+                   SWP_NOSIZE | SWP_SHOWWINDOW);
 }
 
 void TF_Hiscores::HideNameBox() {
@@ -269,7 +291,9 @@ void TF_Hiscores::Activated() {
     FormActivate();
 }
 
-void TF_Hiscores::SetClientSize(int width, int height) {
+void TF_Hiscores::SetClientSize(int designWidth, int designHeight) {
+    const int width = designWidth * scale_;
+    const int height = designHeight * scale_;
     RECT client{};
     RECT outer{};
     ::GetClientRect(hwnd_, &client);
@@ -312,40 +336,62 @@ void TF_Hiscores::PaintForm(HDC dc) const {
     }
 }
 
-void TF_Hiscores::PaintGrid(HDC dc) const {
+void TF_Hiscores::PaintGridLines(HDC dc) const {
     RECT inside{0, 0, kScoreGrid.width, kScoreGrid.height};
     FillColour(dc, inside, kWhiteColour);
     ::DrawEdge(dc, &inside, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
     const int saved = ::SaveDC(dc);
     ::IntersectClipRect(dc, inside.left, inside.top, inside.right, inside.bottom);
+    // Each cell is followed by its grid line, right and below; the header
+    // row is raised on the button face. The last row lies below the edge.
+    for (int row = 0; row < kScoreGridRows; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            const DesignRect cell = ScoreCellRect(row, column);
+            const int left = inside.left + cell.x;
+            const int top = inside.top + cell.y;
+            if (row == 0) {
+                FillColour(dc, RECT{left, top, left + cell.width, top + cell.height},
+                           ::GetSysColor(COLOR_BTNFACE));
+                DrawBevel(dc, PixelRect{left, top, cell.width, cell.height}, Bevel::Raised);
+            }
+            FillColour(dc,
+                       RECT{left + cell.width, top, left + cell.width + 1, top + cell.height + 1},
+                       kGridLineColour);
+            FillColour(dc, RECT{left, top + cell.height, left + cell.width, top + cell.height + 1},
+                       kGridLineColour);
+        }
+    }
+    ::RestoreDC(dc, saved);
+}
+
+void TF_Hiscores::PaintGrid(HDC dc) const {
+    // The lines in design pixels, copied at the dialog's scale; the texts
+    // drawn at that scale, two pixels in from their cell's corner.
+    {
+        DesignCanvas canvas(dc, kScoreGrid.width, kScoreGrid.height);
+        PaintGridLines(canvas.Dc());
+        canvas.CopyTo(dc, scale_);
+    }
+    const int s = scale_;
+    constexpr int kEdge = 2;  // the sunken edge's width
+    const int saved = ::SaveDC(dc);
+    ::IntersectClipRect(dc, kEdge * s, kEdge * s, (kScoreGrid.width - kEdge) * s,
+                        (kScoreGrid.height - kEdge) * s);
     ::SelectObject(dc, font_);
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, kTextColour);
-    // Each cell is followed by its grid line, right and below; the header
-    // row is raised on the button face. The last row lies below the edge.
-    int top = inside.top;
     for (int row = 0; row < kScoreGridRows; ++row) {
-        int left = inside.left;
         for (int column = 0; column < 3; ++column) {
-            const int width = kScoreColumnWidths[static_cast<std::size_t>(column)];
-            if (row == 0) {
-                FillColour(dc, RECT{left, top, left + width, top + kScoreRowHeight},
-                           ::GetSysColor(COLOR_BTNFACE));
-                DrawBevel(dc, PixelRect{left, top, width, kScoreRowHeight}, Bevel::Raised);
-            }
-            FillColour(dc, RECT{left + width, top, left + width + 1, top + kScoreRowHeight + 1},
-                       kGridLineColour);
-            FillColour(dc,
-                       RECT{left, top + kScoreRowHeight, left + width, top + kScoreRowHeight + 1},
-                       kGridLineColour);
+            const DesignRect cell = ScoreCellRect(row, column);
+            const int left = kEdge + cell.x;
+            const int top = kEdge + cell.y;
             const std::wstring& text =
                 cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-            RECT textRect{left + 2, top + 2, left + width - 2, top + kScoreRowHeight};
+            RECT textRect{(left + 2) * s, (top + 2) * s, (left + cell.width - 2) * s,
+                          (top + cell.height) * s};
             ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
                         DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
-            left += width + kScoreGridLine;
         }
-        top += kScoreRowHeight + kScoreGridLine;
     }
     ::RestoreDC(dc, saved);
 }
@@ -354,16 +400,22 @@ void TF_Hiscores::DrawOkButton(const DRAWITEMSTRUCT& item) const {
     HDC dc = item.hDC;
     const RECT whole = item.rcItem;
     const bool pushed = (item.itemState & ODS_SELECTED) != 0;
-    // The default button's black frame, then the face, flat while pushed.
-    RECT face = whole;
-    ::FrameRect(dc, &face, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
-    ::InflateRect(&face, -1, -1);
-    if (pushed) {
-        ::FrameRect(dc, &face, ::GetSysColorBrush(COLOR_BTNSHADOW));
+    const int s = scale_;
+    {
+        // The default button's black frame, then the face, flat while
+        // pushed: in design pixels, copied at the dialog's scale.
+        DesignCanvas canvas(dc, kOkButton.width, kOkButton.height);
+        RECT face{0, 0, kOkButton.width, kOkButton.height};
+        ::FrameRect(canvas.Dc(), &face, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
         ::InflateRect(&face, -1, -1);
-        FillColour(dc, face, ::GetSysColor(COLOR_BTNFACE));
-    } else {
-        ::DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH);
+        if (pushed) {
+            ::FrameRect(canvas.Dc(), &face, ::GetSysColorBrush(COLOR_BTNSHADOW));
+            ::InflateRect(&face, -1, -1);
+            FillColour(canvas.Dc(), face, ::GetSysColor(COLOR_BTNFACE));
+        } else {
+            ::DrawFrameControl(canvas.Dc(), &face, DFC_BUTTON, DFCS_BUTTONPUSH);
+        }
+        canvas.CopyTo(dc, s);
     }
     // The check mark left of the caption, the two centred together.
     const int saved = ::SaveDC(dc);
@@ -371,30 +423,30 @@ void TF_Hiscores::DrawOkButton(const DRAWITEMSTRUCT& item) const {
     SIZE caption{};
     const std::wstring okText = Wide(kOkCaption);
     ::GetTextExtentPoint32W(dc, okText.c_str(), static_cast<int>(okText.size()), &caption);
-    const int shift = pushed ? 1 : 0;
+    const int shift = pushed ? s : 0;
     const int width = whole.right - whole.left;
     const int height = whole.bottom - whole.top;
     const int glyphLeft =
-        whole.left + (width - kGlyphSize - kGlyphSpacing - caption.cx) / 2 + shift;
-    const int glyphTop = whole.top + (height - kGlyphSize) / 2 + shift;
+        whole.left + (width - (kGlyphSize + kGlyphSpacing) * s - caption.cx) / 2 + shift;
+    const int glyphTop = whole.top + (height - kGlyphSize * s) / 2 + shift;
     LOGBRUSH brush{BS_SOLID, kCheckMarkColour, 0};
-    HPEN pen = ::ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND, 3, &brush,
-                              0, nullptr);
+    HPEN pen = ::ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
+                              static_cast<DWORD>(3 * s), &brush, 0, nullptr);
     ::SelectObject(dc, pen);
-    const POINT mark[] = {{glyphLeft + 3, glyphTop + 9},
-                          {glyphLeft + 7, glyphTop + 13},
-                          {glyphLeft + 15, glyphTop + 4}};
+    const POINT mark[] = {{glyphLeft + 3 * s, glyphTop + 9 * s},
+                          {glyphLeft + 7 * s, glyphTop + 13 * s},
+                          {glyphLeft + 15 * s, glyphTop + 4 * s}};
     ::Polyline(dc, mark, 3);
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, kTextColour);
-    ::TextOutW(dc, glyphLeft + kGlyphSize + kGlyphSpacing,
+    ::TextOutW(dc, glyphLeft + (kGlyphSize + kGlyphSpacing) * s,
                whole.top + (height - caption.cy) / 2 + shift, okText.c_str(),
                static_cast<int>(okText.size()));
     ::RestoreDC(dc, saved);
     ::DeleteObject(pen);
     if ((item.itemState & ODS_FOCUS) != 0) {
         RECT focus = whole;
-        ::InflateRect(&focus, -4, -4);
+        ::InflateRect(&focus, -4 * s, -4 * s);
         ::DrawFocusRect(dc, &focus);
     }
 }
@@ -468,8 +520,20 @@ LRESULT TF_Hiscores::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = ::BeginPaint(hwnd_, &ps);
-            PaintBuffered(dc, P_Form, [this](HDC memory) { PaintForm(memory); });
+            DesignCanvas canvas(dc, P_Form.right, P_Form.bottom);
+            PaintForm(canvas.Dc());
+            canvas.CopyTo(dc, scale_);
             ::EndPaint(hwnd_, &ps);
+            return 0;
+        }
+        case kDpiChangedMessage: {
+            // Moved to a monitor of another scale.
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top,
+                           suggested.right - suggested.left, suggested.bottom - suggested.top,
+                           SWP_NOZORDER | SWP_NOACTIVATE);
+            scale_ = WholeScaleForDpi(HIWORD(wParam));
+            LayOut();
             return 0;
         }
         default:

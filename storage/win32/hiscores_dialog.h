@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/front_end.h"
+#include "app/high_score_commands.h"
 #include "app/high_score_dialog_layout.h"
 #include "storage/score_table.h"
 
@@ -47,10 +48,13 @@ public:
     std::string NameText() const;
     ModalResult LastResult() const { return result_; }
 
-    // The panel with its bevels and corner ornaments, in client pixels;
-    // the grid in its own pixels. Both draw the whole picture.
+    // The panel with its bevels and corner ornaments, in design pixels;
+    // the grid in its own pixels at the dialog's scale. Both draw the whole
+    // picture.
     void PaintForm(HDC dc) const;
     void PaintGrid(HDC dc) const;
+    // Screen pixels per design pixel on the dialog's monitor.
+    int Scale() const { return scale_; }
 
     bool GridFilled = false;
 
@@ -67,6 +71,9 @@ private:
     static LRESULT CALLBACK NameEditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls(HINSTANCE instance);
+    // Sizes the frame, the controls and the font for the dialog's scale.
+    void LayOut();
+    void PaintGridLines(HDC dc) const;
     void DrawOkButton(const DRAWITEMSTRUCT& item) const;
     void Activated();
     void SetClientSize(int width, int height);
@@ -75,6 +82,8 @@ private:
 
     const ScoreTable& table_;
     HWND hwnd_ = nullptr;
+    int scale_ = 1;
+    BoxPosition nameAt_;  // in design pixels
     HFONT font_ = nullptr;
     WNDPROC editProc_ = nullptr;
     HWND lastFocus_ = nullptr;

@@ -15,26 +15,26 @@ bool IsGrey(const QImage& img, int x, int y) {
     const QRgb p = img.pixel(x, y);
     return qRed(p) == 192 && qGreen(p) == 192 && qBlue(p) == 192;
 }
-bool LooksLikeDesk(const QImage& img, int x0, int y0) {
+bool LooksLikeDesk(const QImage& img, int x0, int y0, int s) {
     for (int k = 0; k <= 9; ++k) {
-        const int line = k * 29;
+        const int line = k * 29 * s;
         // Frame lines at the ends and in the middle of each side.
-        if (!IsBlack(img, x0 + line, y0 + 1) || !IsBlack(img, x0 + line, y0 + 260) ||
-            !IsBlack(img, x0 + 1, y0 + line) || !IsBlack(img, x0 + 260, y0 + line)) {
+        if (!IsBlack(img, x0 + line, y0 + s) || !IsBlack(img, x0 + line, y0 + 260 * s) ||
+            !IsBlack(img, x0 + s, y0 + line) || !IsBlack(img, x0 + 260 * s, y0 + line)) {
             return false;
         }
     }
     // The 3-pixel grey margin inside each frame is never drawn over.
-    return IsGrey(img, x0 + 1, y0 + 1) && IsGrey(img, x0 + 259, y0 + 259) &&
-           IsGrey(img, x0 + 30, y0 + 30);
+    return IsGrey(img, x0 + s, y0 + s) && IsGrey(img, x0 + 259 * s, y0 + 259 * s) &&
+           IsGrey(img, x0 + 30 * s, y0 + 30 * s);
 }
 }  // namespace
 
-std::optional<QPoint> FindDesk(const QImage& shot, QRect searchArea) {
+std::optional<QPoint> FindDesk(const QImage& shot, QRect searchArea, int scale) {
     const QRect area = searchArea.intersected(shot.rect());
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
-            if (IsBlack(shot, x, y) && LooksLikeDesk(shot, x, y)) {
+            if (IsBlack(shot, x, y) && LooksLikeDesk(shot, x, y, scale)) {
                 return QPoint(x, y);
             }
         }
@@ -42,10 +42,10 @@ std::optional<QPoint> FindDesk(const QImage& shot, QRect searchArea) {
     return std::nullopt;
 }
 
-int ReadCell(const QImage& shot, QPoint desk, int x, int y) {
+int ReadCell(const QImage& shot, QPoint desk, int x, int y, int scale) {
     // Inside the middle block of the tile but away from the glow dot.
-    const int px = desk.x() + x * 29 + 4 + 5;
-    const int py = desk.y() + y * 29 + 4 + 5;
+    const int px = desk.x() + (x * 29 + 4 + 5) * scale;
+    const int py = desk.y() + (y * 29 + 4 + 5) * scale;
     if (!shot.rect().contains(px, py))
         return -2;
     const QRgb p = shot.pixel(px, py);
@@ -69,25 +69,25 @@ int ReadCell(const QImage& shot, QPoint desk, int x, int y) {
     return -2;
 }
 
-bool ShowsGlowDot(const QImage& shot, QPoint desk, int x, int y) {
-    const int px = desk.x() + x * 29 + 4 + 10;
-    const int py = desk.y() + y * 29 + 4 + 10;
+bool ShowsGlowDot(const QImage& shot, QPoint desk, int x, int y, int scale) {
+    const int px = desk.x() + (x * 29 + 4 + 10) * scale;
+    const int py = desk.y() + (y * 29 + 4 + 10) * scale;
     return shot.rect().contains(px, py) && (shot.pixel(px, py) & 0xffffff) == 0xffffff &&
-           ReadCell(shot, desk, x, y) >= 0;
+           ReadCell(shot, desk, x, y, scale) >= 0;
 }
 
-std::array<int, 81> ReadBoard(const QImage& shot, QPoint desk) {
+std::array<int, 81> ReadBoard(const QImage& shot, QPoint desk, int scale) {
     std::array<int, 81> board{};
     for (int y = 0; y < 9; ++y) {
         for (int x = 0; x < 9; ++x) {
-            board[y * 9 + x] = ReadCell(shot, desk, x, y);
+            board[y * 9 + x] = ReadCell(shot, desk, x, y, scale);
         }
     }
     return board;
 }
 
-QPoint CellCentre(QPoint desk, int x, int y) {
-    return {desk.x() + x * 29 + 4 + 11, desk.y() + y * 29 + 4 + 11};
+QPoint CellCentre(QPoint desk, int x, int y, int scale) {
+    return {desk.x() + (x * 29 + 4 + 11) * scale, desk.y() + (y * 29 + 4 + 11) * scale};
 }
 
 int CountBalls(const std::array<int, 81>& board) {

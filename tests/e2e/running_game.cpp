@@ -92,8 +92,8 @@ bool RunningGame::FindMainWindow(int timeoutMs) {
         const auto gNow = x_.Geometry(windowId_);
         const WindowGeometry w = gNow ? *gNow : geometry_;
         const QRect around(w.x - 10, w.y - 10, w.width + 20, w.height + 40);
-        const auto d = FindDesk(shot, around);
-        const auto board = d ? ReadBoard(shot, *d) : std::array<int, 81>{};
+        const auto d = FindDesk(shot, around, scale_);
+        const auto board = d ? ReadBoard(shot, *d, scale_) : std::array<int, 81>{};
         if (d && CountBalls(board) > 0 && d == lastDesk && board == lastBoard) {
             steadyMs += 200;
             if (steadyMs >= 400) {
@@ -156,7 +156,7 @@ std::optional<std::array<int, 81>> RunningGame::WaitForBoard(
 bool RunningGame::WaitForGlow(int x, int y, int timeoutMs) {
     // The first of the four glow frames has no dot: several shots are read.
     for (int waited = 0; waited <= timeoutMs; waited += 50) {
-        if (ShowsGlowDot(Shot(), desk_, x, y)) {
+        if (ShowsGlowDot(Shot(), desk_, x, y, scale_)) {
             return true;
         }
         SleepMs(50);
@@ -165,7 +165,7 @@ bool RunningGame::WaitForGlow(int x, int y, int timeoutMs) {
 }
 
 void RunningGame::ClickCell(int x, int y, int button) {
-    const QPoint p = CellCentre(desk_, x, y);
+    const QPoint p = CellCentre(desk_, x, y, scale_);
     x_.MoveMouse(p.x(), p.y());
     SleepMs(50);
     x_.Click(button);
@@ -173,7 +173,7 @@ void RunningGame::ClickCell(int x, int y, int button) {
 }
 
 void RunningGame::PointAtCell(int x, int y) {
-    const QPoint p = CellCentre(desk_, x, y);
+    const QPoint p = CellCentre(desk_, x, y, scale_);
     x_.MoveMouse(p.x(), p.y());
     SleepMs(80);
 }

@@ -35,6 +35,10 @@ public:
     const QString& failure() const { return failure_; }
 
     const GameProgram& program() const { return program_; }
+    // Screen pixels per Desk picture pixel that the game is expected to
+    // show (the Windows game on a scaled screen); 1 unless set.
+    void SetScale(int scale) { scale_ = scale; }
+    int scale() const { return scale_; }
     XSession& x() { return x_; }
     QString home() const { return home_.path(); }
     QString dataDir() const;
@@ -51,7 +55,7 @@ public:
     void EnterFileName(const QString& unixPath);
 
     QImage Shot() const { return x_.Screenshot(); }
-    std::array<int, 81> Board() const { return ReadBoard(Shot(), desk_); }
+    std::array<int, 81> Board() const { return ReadBoard(Shot(), desk_, scale_); }
     // Waits until the board read from the screen satisfies `done`.
     std::optional<std::array<int, 81>> WaitForBoard(
         const std::function<bool(const std::array<int, 81>&)>& done, int timeoutMs = 10000);
@@ -61,7 +65,7 @@ public:
     void ClickCell(int x, int y, int button = 1);
     void PointAtCell(int x, int y);
     // A screen point relative to the Desk picture.
-    QPoint DeskPoint(int px, int py) const { return desk_ + QPoint(px, py); }
+    QPoint DeskPoint(int px, int py) const { return desk_ + QPoint(px, py) * scale_; }
 
 private:
     void EndWine() const;
@@ -75,6 +79,7 @@ private:
     QString windowId_;
     WindowGeometry geometry_;
     QPoint desk_;
+    int scale_ = 1;
 };
 
 }  // namespace quorbals::e2e

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "view/win32/scaled_paint.h"
+
 namespace quorbals {
 
 namespace {
@@ -71,13 +73,23 @@ DeskWindow::~DeskWindow() {
     }
 }
 
-bool DeskWindow::Create(HWND parent, int x, int y) {
+bool DeskWindow::Create(HWND parent, int x, int y, int scale) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterDeskClass(instance, &RouteToWindow<DeskWindow>);
-    hwnd_ =
-        CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, x, y, desk_.Picture().width,
-                        desk_.Picture().height, parent, nullptr, instance, this);
+    scale_ = scale;
+    hwnd_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, x, y,
+                            desk_.Picture().width * scale, desk_.Picture().height * scale, parent,
+                            nullptr, instance, this);
     return hwnd_ != nullptr;
+}
+
+void DeskWindow::Place(int x, int y, int scale) {
+    scale_ = scale;
+    if (hwnd_) {
+        SetWindowPos(hwnd_, nullptr, x, y, desk_.Picture().width * scale,
+                     desk_.Picture().height * scale, SWP_NOZORDER | SWP_NOACTIVATE);
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    }
 }
 
 void DeskWindow::ShowRects(std::span<const PixelRect> rects) {
@@ -85,7 +97,7 @@ void DeskWindow::ShowRects(std::span<const PixelRect> rects) {
         return;
     }
     for (const PixelRect& r : rects) {
-        const RECT rect{r.x, r.y, r.x + r.width, r.y + r.height};
+        const RECT rect = ScaledRect(r, scale_);
         InvalidateRect(hwnd_, &rect, FALSE);
     }
 }
@@ -98,16 +110,29 @@ void DeskWindow::Paint() {
     const std::vector<RECT> rects =
         haveRegion ? RegionRects(region, ps.rcPaint) : std::vector<RECT>{ps.rcPaint};
     for (const RECT& rect : rects) {
-        const PixelRect r{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-        if (r.width <= 0 || r.height <= 0) {
+        if (rect.right <= rect.left || rect.bottom <= rect.top) {
             continue;
         }
+        const PixelRect r = DesignRectCovering(rect, scale_);
         bitmap_.Load(desk_.Picture(), r);
-        bitmap_.CopyTo(dc, r.x, r.y, r);
+        bitmap_.CopyTo(dc, r.x * scale_, r.y * scale_, r, scale_);
         desk_.MarkShown(r);
     }
+    // Over the copy, within the region being painted.
+    PaintCursorFrame(dc);
     EndPaint(hwnd_, &ps);
     DeleteObject(region);
+}
+
+void DeskWindow::PaintCursorFrame(HDC dc) const {
+    if (!cursor_.shown) {
+        return;
+    }
+    for (const FilledRect& part : CursorFrame(cursor_.cell)) {
+        const RECT rect = ScaledRect(part.rect, scale_);
+        SetBkColor(dc, RGB(part.colour >> 16 & 0xFF, part.colour >> 8 & 0xFF, part.colour & 0xFF));
+        ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    }
 }
 
 void DeskWindow::ButtonDown(unsigned button) {
@@ -124,7 +149,8 @@ void DeskWindow::ButtonUp(unsigned button, LPARAM lParam) {
         ReleaseCapture();
     }
     if (pressedHere && handlers_.mouseUp) {
-        handlers_.mouseUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        handlers_.mouseUp(ToDesignPixel(GET_X_LPARAM(lParam), scale_),
+                          ToDesignPixel(GET_Y_LPARAM(lParam), scale_));
     }
 }
 
@@ -141,7 +167,8 @@ LRESULT DeskWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 tracking_ = TrackMouseEvent(&track) != FALSE;
             }
             if (handlers_.mouseMove) {
-                handlers_.mouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+                handlers_.mouseMove(ToDesignPixel(GET_X_LPARAM(lParam), scale_),
+                                    ToDesignPixel(GET_Y_LPARAM(lParam), scale_));
             }
             return 0;
         case WM_MOUSELEAVE:

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "view/win32/scaled_paint.h"
+
 namespace quorbals {
 
 PictureBitmap::PictureBitmap(int width, int height) : width_(width), height_(height) {
@@ -53,8 +55,8 @@ void PictureBitmap::Load(const PixelPicture& from, PixelRect r) {
     }
 }
 
-void PictureBitmap::CopyTo(HDC target, int x, int y, PixelRect r) const {
-    BitBlt(target, x, y, r.width, r.height, dc_, r.x, r.y, SRCCOPY);
+void PictureBitmap::CopyTo(HDC target, int x, int y, PixelRect r, int scale) const {
+    CopyScaled(target, x, y, dc_, r, scale);
 }
 
 Pixel PictureBitmap::At(int x, int y) const {

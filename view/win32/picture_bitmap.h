@@ -20,8 +20,9 @@ public:
     void Load(const PixelPicture& from, PixelRect r);
     void Load(const PixelPicture& from) { Load(from, PixelRect{0, 0, width_, height_}); }
 
-    // A block copy of a rectangle of the bitmap to `target` at (x, y).
-    void CopyTo(HDC target, int x, int y, PixelRect r) const;
+    // A block copy of a rectangle of the bitmap to `target` at (x, y), each
+    // pixel as a square of `scale` pixels.
+    void CopyTo(HDC target, int x, int y, PixelRect r, int scale = 1) const;
 
     HDC Dc() const { return dc_; }
     bool Valid() const { return bits_ != nullptr; }

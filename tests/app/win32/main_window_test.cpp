@@ -1,6 +1,7 @@
 // The Win32 main window as the shared commands see it: its play area under
-// the menu, the Sound check mark, the timers, and the Desk that the first
-// activation deals, painted on screen pixel for pixel.
+// the menu, the Sound check mark, the timers, the Desk that the first
+// activation deals, painted on screen pixel for pixel at each scale, and
+// the keys of keyboard play and of the colour marks.
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -111,6 +112,106 @@ TEST_F(MainWindowTest, FirstActivationDealsAndTheScreenShowsTheDesk) {
 
     window.StopTimer(AppTimer::Glow);
     EXPECT_FALSE(window.TimerRunning(AppTimer::Glow));
+}
+
+TEST_F(MainWindowTest, KeysOfTheDeskReachKeyboardPlayAndCtrlMSwitchesTheMarks) {
+    ShowWindow(window.Handle(), SW_SHOWNA);
+    window.FormActivate();
+    const auto press = [&](WPARAM key, LPARAM data = 1) {
+        SendMessageW(window.Handle(), WM_KEYDOWN, key, data);
+        return window.commands.Cursor().cell;
+    };
+    EXPECT_EQ(press(VK_RIGHT), (Cell{4, 4}));  // the first key shows the cursor
+    EXPECT_TRUE(window.commands.Cursor().shown);
+    EXPECT_EQ(press(VK_RIGHT), (Cell{5, 4}));
+    EXPECT_EQ(press(VK_UP), (Cell{5, 3}));
+    EXPECT_EQ(press(VK_LEFT), (Cell{4, 3}));
+    EXPECT_EQ(press(VK_DOWN), (Cell{4, 4}));
+    EXPECT_EQ(press(VK_END), (Cell{8, 4}));
+    EXPECT_EQ(press(VK_PRIOR), (Cell{8, 0}));
+    EXPECT_EQ(press(VK_HOME), (Cell{0, 0}));
+    EXPECT_EQ(press(VK_NEXT), (Cell{0, 8}));
+
+    // Enter and Space act on the cursor's cell, Escape deselects; a held
+    // key's repeats do not act again.
+    int ball = 0;
+    while (window.app.game.desk[static_cast<std::size_t>(ball)] < 0) {
+        ++ball;
+    }
+    window.app.cursor.cell = Cell{ball % 9, ball / 9};
+    press(VK_RETURN);
+    EXPECT_EQ(window.app.game.selection.color,
+              window.app.game.desk[static_cast<std::size_t>(ball)]);
+    press(VK_ESCAPE);
+    EXPECT_EQ(window.app.game.selection.color, -1);
+    press(VK_SPACE, 1 | LPARAM{1} << 30);
+    EXPECT_EQ(window.app.game.selection.color, -1);
+    press(VK_SPACE);
+    EXPECT_NE(window.app.game.selection.color, -1);
+
+    // Ctrl+M is a key of the accelerator table, not of a menu item.
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    MSG msg{window.Handle(), WM_KEYDOWN, 'M', 1, 0, {}};
+    EXPECT_TRUE(TranslateAcceleratorW(window.Handle(), window.Accelerators(), &msg));
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_TRUE(window.commands.ColourMarks());
+    window.StopTimer(AppTimer::Glow);
+}
+
+TEST_F(MainWindowTest, MovingToAMonitorOfAnotherScaleLaysTheWindowOutAgain) {
+    ShowWindow(window.Handle(), SW_SHOWNA);
+    window.FormActivate();
+    // Asked before a move, the window wants its play area at the multiple
+    // of the new scale with the frame and the menu bar around it.
+    SIZE wanted{};
+    SendMessageW(window.Handle(), 0x02E4 /* WM_GETDPISCALEDSIZE */, 192,
+                 reinterpret_cast<LPARAM>(&wanted));
+    EXPECT_GT(wanted.cx, 546);
+    EXPECT_LT(wanted.cx, 546 + 60);
+    EXPECT_GT(wanted.cy, 612 + 20);
+    for (int dpi : {192, 96}) {
+        const int scale = dpi / 96;
+        RECT suggested{40, 30, 40 + 300 * scale, 30 + 380 * scale};
+        SendMessageW(window.Handle(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        EXPECT_EQ(window.Scale(), scale);
+        RECT client{};
+        GetClientRect(window.Handle(), &client);
+        EXPECT_EQ(client.right, 273 * scale);
+        EXPECT_EQ(client.bottom, 306 * scale);
+        RECT outer{};
+        GetWindowRect(window.Handle(), &outer);
+        EXPECT_EQ(outer.left, 40);
+        EXPECT_EQ(outer.top, 30);
+
+        // The Desk lies where its design puts it, and shows each picture
+        // pixel as a square of whole pixels.
+        HWND desk = window.I_Desk().Handle();
+        RECT deskRect{};
+        GetWindowRect(desk, &deskRect);
+        MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&deskRect), 2);
+        EXPECT_EQ(deskRect.left, 5 * scale);
+        EXPECT_EQ(deskRect.top, 37 * scale);
+        EXPECT_EQ(deskRect.right - deskRect.left, 262 * scale);
+        Pump();
+        UpdateWindow(desk);
+        HDC dc = GetDC(desk);
+        const PixelPicture& picture = window.I_Desk().Picture().Picture();
+        for (const POINT p : {POINT{0, 0}, POINT{29, 100}, POINT{130, 130}, POINT{261, 261}}) {
+            const Pixel want = picture.At(p.x, p.y);
+            const COLORREF shown = GetPixel(dc, p.x * scale + scale - 1, p.y * scale);
+            if (shown != CLR_INVALID) {
+                EXPECT_EQ(shown, RGB(want >> 16 & 0xFF, want >> 8 & 0xFF, want & 0xFF))
+                    << p.x << "," << p.y << " at " << scale;
+            }
+        }
+        ReleaseDC(desk, dc);
+    }
+    window.StopTimer(AppTimer::Glow);
 }
 
 }  // namespace

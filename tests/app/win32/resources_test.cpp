@@ -81,7 +81,7 @@ TEST(Resources, ProgramIconHoldsEverySizeAndTheSixteenColourImage) {
     }
 }
 
-TEST(Resources, ManifestMakesUtf8TheAnsiCodePageAndLoadsCommonControls6) {
+TEST(Resources, ManifestMakesUtf8TheAnsiCodePageLoadsCommonControls6AndAsksForPerMonitorDpi) {
     // Paths in UTF-8 then reach the A entries whole.
     EXPECT_EQ(GetACP(), static_cast<UINT>(CP_UTF8));
     // The manifest's dependency sends comctl32.dll to the version 6 assembly.
@@ -90,6 +90,18 @@ TEST(Resources, ManifestMakesUtf8TheAnsiCodePageAndLoadsCommonControls6) {
     EXPECT_TRUE(FindActCtxSectionStringA(0, nullptr, ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION,
                                          "comctl32.dll", &redirect));
     EXPECT_TRUE(IsProcessDPIAware());
+    // Each window is told its own monitor's scale. Wine keeps the awareness
+    // alone, not its version: that the version asked for is 2 (the system
+    // scales the frame and the menu bar, the program its client area) is
+    // read from the manifest itself.
+    EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext()),
+              DPI_AWARENESS_PER_MONITOR_AWARE);
+    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
+    ASSERT_NE(found, nullptr);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(nullptr, found))),
+                               SizeofResource(nullptr, found));
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,12 @@
+// A font of the design at a window's scale: its character height in pixels
+// times the whole number of screen pixels a design pixel takes.
+#pragma once
+
+#include "app/design_geometry.h"
+#include "platform/win32/win32_headers.h"
+
+namespace quorbals {
+
+HFONT CreateDesignFont(const FontSpec& font, int scale);
+
+}  // namespace quorbals

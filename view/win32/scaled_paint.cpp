@@ -1,0 +1,45 @@
+#include "view/win32/scaled_paint.h"
+
+namespace quorbals {
+
+PixelRect DesignRectCovering(const RECT& screen, int scale) {
+    const int left = ToDesignPixel(screen.left, scale);
+    const int top = ToDesignPixel(screen.top, scale);
+    // The last screen pixel's design pixel, plus one.
+    const int right = ToDesignPixel(screen.right - 1, scale) + 1;
+    const int bottom = ToDesignPixel(screen.bottom - 1, scale) + 1;
+    return PixelRect{left, top, right - left, bottom - top};
+}
+
+void CopyScaled(HDC target, int x, int y, HDC source, PixelRect r, int scale) {
+    if (scale <= 1) {
+        BitBlt(target, x, y, r.width, r.height, source, r.x, r.y, SRCCOPY);
+        return;
+    }
+    const int previousMode = SetStretchBltMode(target, COLORONCOLOR);
+    StretchBlt(target, x, y, r.width * scale, r.height * scale, source, r.x, r.y, r.width, r.height,
+               SRCCOPY);
+    if (previousMode) {
+        SetStretchBltMode(target, previousMode);
+    }
+}
+
+DesignCanvas::DesignCanvas(HDC target, int width, int height) : width_(width), height_(height) {
+    dc_ = CreateCompatibleDC(target);
+    bitmap_ = CreateCompatibleBitmap(target, width, height);
+    previous_ = SelectObject(dc_, bitmap_);
+    RECT whole{0, 0, width, height};
+    FillRect(dc_, &whole, GetSysColorBrush(COLOR_BTNFACE));
+}
+
+DesignCanvas::~DesignCanvas() {
+    SelectObject(dc_, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+}
+
+void DesignCanvas::CopyTo(HDC target, int scale) const {
+    CopyScaled(target, 0, 0, dc_, PixelRect{0, 0, width_, height_}, scale);
+}
+
+}  // namespace quorbals
