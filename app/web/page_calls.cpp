@@ -41,6 +41,9 @@ EM_JS(void, QuorbalsPageCallInts, (const char* name, int a, int b, int c), {
 EM_JS(int, QuorbalsPageAskInt, (const char* name), {
     return Module["page"][UTF8ToString(name)]() | 0;
 });
+EM_JS(void, QuorbalsPageCallString, (const char* name, const char* text), {
+    Module["page"][UTF8ToString(name)](UTF8ToString(text));
+});
 EM_JS(void, QuorbalsPageCallText, (const char* name, int a, int b, const char* text), {
     Module["page"][UTF8ToString(name)](a, b, UTF8ToString(text));
 });
@@ -93,7 +96,7 @@ void ShowEnded(int status) {
 }
 
 void SetScoreText(const std::string& text) {
-    QuorbalsPageCallText("setScoreText", 0, 0, text.c_str());
+    QuorbalsPageCallString("setScoreText", text.c_str());
 }
 
 void PaintDesk(const PixelPicture& desk, std::span<const PixelRect> rects) {
@@ -144,7 +147,7 @@ void SetSoundChecked(bool on) {
 }
 
 void PlayWave(const char* name) {
-    QuorbalsPageCallText("playWave", 0, 0, name);
+    QuorbalsPageCallString("playWave", name);
 }
 
 bool Waiting() {
@@ -176,7 +179,7 @@ void OpenHelp() {
 }
 
 void OpenAddress(const char* url) {
-    QuorbalsPageCallText("openAddress", 0, 0, url);
+    QuorbalsPageCallString("openAddress", url);
 }
 
 void SetScoreCell(int row, int column, const std::string& text) {
