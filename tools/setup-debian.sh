@@ -28,6 +28,7 @@ xvfb openbox xdotool x11-utils xclip imagemagick
 appstream desktop-file-utils dpkg-dev file strace
 g++-mingw-w64-x86-64-posix wine64 nsis
 emscripten nodejs
+chromium chromium-driver python3-selenium
 "
 
 case "$set_name" in
