@@ -72,9 +72,11 @@ class StartTest(harness.BrowserTest):
         self.assertNotIn("SM", states, "the splash and the main window were on screen together")
         self.assertEqual(states[-1], "M")
         self.assertIn("Quorbals", next(text for _, s, text in frames if s == "S"))
+        # Its second runs from a moment taken just before it is made, which
+        # a busy machine can put some milliseconds before it enters the page.
         added, removed = start["splash"]
         self.assertIsNotNone(removed, "the splash was never taken away")
-        self.assertGreaterEqual(removed - added, 995, "the splash's second was cut short")
+        self.assertGreaterEqual(removed - added, 950, "the splash's second was cut short")
 
         page = self.page
         self.assertEqual(page.driver.title, "Quorbals")
