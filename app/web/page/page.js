@@ -138,6 +138,7 @@ const page = {
         splash = new AboutBox(tables.about, kIconUrl, true);
         splash.window.centre();
         splash.window.show();
+        sound.prepareAfterPaint();
     },
     closeSplash() {
         splash?.window.hide();
