@@ -150,7 +150,7 @@ const page = {
         // it once the start-up has returned.
         main.show();
         menu.enableAll();
-        setTimeout(updateActive, 0);
+        queueMicrotask(updateActive);
     },
     showEnded(status) {
         showEndedNote(status);
@@ -165,7 +165,7 @@ const page = {
         play.paintPreview(slot, heap, pixels, width, height);
     },
     runLater(what) {
-        setTimeout(() => game._quorbals_later(what), 0);
+        queueMicrotask(() => game._quorbals_later(what));
     },
     startTimer(id, interval) {
         page.stopTimer(id);
