@@ -121,6 +121,23 @@ class ReloadTest(harness.BrowserTest):
         self.assertEqual(self.sounds(), [])
 
 
+class ExitTest(harness.BrowserTest):
+    def test_exit_keeps_the_settings_and_ends_the_game(self):
+        page = self.page
+        page.open(self.server.url())
+        page.wait_started()
+        page.menu("MI_Game", "MI_OptionsSound")
+        self.assertFalse(page.sound_checked())
+        page.menu("MI_Game", "MI_GameExit")
+        wait_for("the page's note that the game has ended",
+                 lambda: page.js("const n = document.querySelector('.ended');"
+                                 "return n && n.textContent;").startswith("Quorbals has ended."))
+        self.assertFalse(page.main_shown())
+        settings = page.storage(SETTINGS_KEY)
+        self.assertIsNotNone(settings, "Exit saved no settings")
+        self.assertEqual((len(settings), settings[8]), (9, 0))
+
+
 class OfflineTest(harness.BrowserTest):
     def test_after_one_visit_the_game_starts_and_plays_without_the_server(self):
         page = self.page
