@@ -31,13 +31,30 @@ FRAME_RECORDER_JS = r"""
         }
         return remove.call(this);
     };
+    // How many cells of the Desk canvas show a ball.
+    const deskBalls = () => {
+        const canvases = [...document.querySelectorAll('#F_Main canvas')];
+        const desk = canvases[canvases.length - 1];
+        if (!desk) return 0;
+        const k = desk.width / 262;
+        const d = desk.getContext('2d').getImageData(0, 0, desk.width, desk.height).data;
+        let balls = 0;
+        for (let cell = 0; cell < 81; ++cell) {
+            const x = (9 + 29 * (cell % 9)) * k, y = (9 + 29 * Math.floor(cell / 9)) * k;
+            const i = (y * desk.width + x) * 4;
+            if (d[i + 3] === 255 && !(d[i] === 192 && d[i + 1] === 192 && d[i + 2] === 192)) {
+                ++balls;
+            }
+        }
+        return balls;
+    };
     let last = null;
     const look = () => {
         const splash = document.querySelector('#desktop .window.borderless');
         const main = document.getElementById('F_Main');
         const now = (splash && !splash.hidden ? 'S' : '') + (main && !main.hidden ? 'M' : '');
         if (now !== last) {
-            frames.push([performance.now(), now, splash ? splash.textContent : '']);
+            frames.push([performance.now(), now, splash ? splash.textContent : '', deskBalls()]);
             last = now;
         }
         if (now !== 'M') {
@@ -65,13 +82,15 @@ class StartTest(harness.BrowserTest):
                          lambda: (lambda s: s if s["frames"] and s["frames"][-1][1] == "M" else None)(
                              self.page.js(READ_START_JS)))
         frames = start["frames"]
-        states = [s for _, s, _ in frames]
+        states = [s for _, s, _, _ in frames]
         # The splash is painted, stands for its second (measured from just
         # before it was made) and goes before the main window is painted.
         self.assertIn("S", states, f"no frame showed the splash: {frames}")
         self.assertNotIn("SM", states, "the splash and the main window were on screen together")
         self.assertEqual(states[-1], "M")
-        self.assertIn("Quorbals", next(text for _, s, text in frames if s == "S"))
+        self.assertIn("Quorbals", next(text for _, s, text, _ in frames if s == "S"))
+        # The main window's first frame shows the dealt game.
+        self.assertEqual(frames[-1][3], 3, "the main window was painted before its game")
         # Its second runs from a moment taken just before it is made, which
         # a busy machine can put some milliseconds before it enters the page.
         added, removed = start["splash"]
