@@ -471,23 +471,15 @@ class GamePage:
 
 
 def play_one_move(page, cells, prefer_far=False):
-    """Plays a legal move on the Desk `cells`; returns (source, target)."""
-    best = None
+    """Moves the first ball that can move to its nearest free cell (or its
+    farthest); returns (source, target)."""
     for source in range(81):
-        if cells[source] < 0:
-            continue
-        reach = reachable_from(cells, source)
-        if not reach:
-            continue
-        target = reach[-1] if prefer_far else reach[0]
-        if best is None:
-            best = (source, target)
-        if not prefer_far:
-            break
-    if best is None:
-        raise AssertionError("no legal move on\n" + board_text(cells))
-    page.move(*best)
-    return best
+        reach = reachable_from(cells, source) if cells[source] >= 0 else []
+        if reach:
+            target = reach[-1] if prefer_far else reach[0]
+            page.move(source, target)
+            return source, target
+    raise AssertionError("no legal move on\n" + board_text(cells))
 
 
 class BrowserTest(unittest.TestCase):
