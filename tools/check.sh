@@ -4,7 +4,8 @@
 #    drive the Windows game under Wine;
 #  - the Windows game, its zip and installer, and its tests under Wine;
 #  - the shared code built for the browser with emscripten, and its tests
-#    under node;
+#    under node; the browser game itself is played end to end in headless
+#    Chromium by the Linux build's tests (label "web");
 #  - the shared code's tests again with AddressSanitizer and
 #    UndefinedBehaviorSanitizer.
 set -eu

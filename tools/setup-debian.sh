@@ -29,6 +29,7 @@ at-spi2-core python3-pyatspi dbus-daemon
 appstream desktop-file-utils dpkg-dev file strace
 g++-mingw-w64-x86-64-posix wine64 nsis
 emscripten nodejs
+chromium chromium-driver python3-selenium
 "
 
 case "$set_name" in

@@ -28,7 +28,7 @@ public:
         mainWindow->commands.FormCreate(LocateDataPaths());
     }
     void CreateHighScoreDialog() override {
-        hiscores = std::make_unique<TF_Hiscores>();
+        hiscores = std::make_unique<TF_Hiscores>(mainWindow->app.scores.table);
         mainWindow->SetHighScoreDialog(hiscores.get());
     }
     std::int64_t NowMs() override { return static_cast<std::int64_t>(emscripten_get_now()); }

@@ -12,16 +12,22 @@ export class SoundCues {
         this.buffers = new Map();
         this.playing = null;
         this.unlocked = false;
-        // A context may be made before the gesture; it stays suspended
-        // until then, but decodes the waves meanwhile.
-        this.ensureContext();
         const unlock = () => {
             this.unlocked = true;
+            this.ensureContext();
             this.context?.resume?.();
         };
         for (const type of ["pointerdown", "keydown", "touchend"]) {
             document.addEventListener(type, unlock, {capture: true, passive: true});
         }
+    }
+
+    // The first audio context of a browser starts its audio service, which
+    // holds up the page for tens of milliseconds: made once the splash has
+    // been painted, it costs the start-up nothing. Made before the gesture,
+    // it stays suspended until then but decodes the waves meanwhile.
+    prepareAfterPaint() {
+        requestAnimationFrame(() => setTimeout(() => this.ensureContext(), 0));
     }
 
     ensureContext() {

@@ -1,5 +1,6 @@
 #include "storage/web/hiscores_dialog.h"
 
+#include "app/high_score_commands.h"
 #include "app/web/page_calls.h"
 
 namespace quorbals {
@@ -16,7 +17,16 @@ void TF_Hiscores::HideNameBox() {
     page::HideNameBox();
 }
 
+void TF_Hiscores::FormActivate() {
+    if (!GridFilled) {
+        WriteHeaderAndRows(*this, table_);
+        GridFilled = true;
+    }
+}
+
 std::string TF_Hiscores::RunModal() {
+    // Shown, the dialog is activated before the player sees it.
+    FormActivate();
     return page::RunHighScores();
 }
 

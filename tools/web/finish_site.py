@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Finishes the browser site: fills the service worker's file list and cache
-name (a digest of every file, so that a changed site replaces the cache),
-then zips the site.
+"""Finishes the browser site: adds the page's preloads, fills the service
+worker's file list and cache name (a digest of every file, so that a
+changed site replaces the cache), then zips the site.
 
     finish_site.py SITE_FOLDER ZIP_FILE
 """
@@ -23,8 +23,26 @@ def site_files(site):
     return sorted(names)
 
 
+def add_preloads(site):
+    """Has the page ask for every module it imports and for the game's
+    WebAssembly along with itself, rather than one level of imports at a
+    time and the WebAssembly last."""
+    modules = sorted(n for n in os.listdir(site)
+                     if n.endswith(".js") and n not in ("page.js", "sw.js"))
+    links = ['<link rel="preload" href="quorbals.wasm" as="fetch" type="application/wasm" '
+             'crossorigin>']
+    links += [f'<link rel="modulepreload" href="{m}">' for m in modules]
+    index_path = os.path.join(site, "index.html")
+    with open(index_path, encoding="utf-8") as f:
+        page = f.read()
+    page = page.replace("</head>", "\n".join(links) + "\n</head>", 1)
+    with open(index_path, "w", encoding="utf-8") as f:
+        f.write(page)
+
+
 def main():
     site, zip_path = sys.argv[1], sys.argv[2]
+    add_preloads(site)
     names = site_files(site)
     digest = hashlib.sha256()
     for name in names:

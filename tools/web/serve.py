@@ -2,16 +2,20 @@
 """Serves a folder on 127.0.0.1, as any static web server would host the
 browser site, with the types the page needs (WebAssembly, the manifest):
 
-    serve.py [--port N] [--port-file FILE] FOLDER
+    serve.py [--port N] [--port-file FILE] [--log FILE] FOLDER
 
 --port 0 (the default) takes a free port; --port-file writes the port
-chosen, for tests that wait for it.
+chosen, for tests that wait for it; --log appends a line for every answer,
+"STATUS PATH BYTES" (BYTES the file's size for a file sent, else 0), for the
+benchmarks that count what a visit downloads.
 """
 
 import argparse
 import functools
 import http.server
 import os
+import threading
+import urllib.parse
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
@@ -25,16 +29,32 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         ".html": "text/html; charset=utf-8",
     }
 
+    log_file = None
+    log_lock = threading.Lock()
+
     def log_message(self, *args):
         pass
+
+    def log_request(self, code="-", size="-"):
+        if self.log_file is None:
+            return
+        path = urllib.parse.urlsplit(self.path).path
+        local = self.translate_path(self.path)
+        if os.path.isdir(local):
+            local = os.path.join(local, "index.html")
+        sent = os.path.getsize(local) if str(code) == "200" and os.path.isfile(local) else 0
+        with self.log_lock, open(self.log_file, "a") as log:
+            log.write(f"{int(code)} {path} {sent}\n")
 
 
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--port", type=int, default=0)
     parser.add_argument("--port-file")
+    parser.add_argument("--log")
     parser.add_argument("folder")
     args = parser.parse_args()
+    Handler.log_file = os.path.abspath(args.log) if args.log else None
     handler = functools.partial(Handler, directory=os.path.abspath(args.folder))
     with http.server.ThreadingHTTPServer(("127.0.0.1", args.port), handler) as server:
         port = server.server_address[1]

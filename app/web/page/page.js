@@ -166,6 +166,7 @@ const page = {
         splash = new AboutBox(tables.about, kIconUrl, true);
         splash.window.centre();
         splash.window.show();
+        sound.prepareAfterPaint();
     },
     closeSplash() {
         splash?.window.hide();
@@ -178,7 +179,7 @@ const page = {
         main.show();
         menu.enableAll();
         access.focus();
-        setTimeout(updateActive, 0);
+        queueMicrotask(updateActive);
     },
     showEnded(status) {
         showEndedNote(status);
@@ -199,7 +200,7 @@ const page = {
         play.paintPreview(slot, heap, pixels, width, height);
     },
     runLater(what) {
-        setTimeout(() => game._quorbals_later(what), 0);
+        queueMicrotask(() => game._quorbals_later(what));
     },
     startTimer(id, interval) {
         page.stopTimer(id);

@@ -1,0 +1,518 @@
+"""What the browser tests share: the site's server on 127.0.0.1, headless
+Chromium in a temporary profile, and the game's page read from its canvases
+and driven with the pointer.
+
+Everything a test writes lies in its own temporary folder: the Chromium
+profile, HOME and the XDG folders of the browser and its driver, downloads.
+Waits poll for a state until a deadline; none sleeps for a fixed time.
+"""
+
+import base64
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+from pathlib import Path
+
+SOURCE_DIR = Path(__file__).resolve().parents[3]
+SITE = Path(os.environ.get("QUORBALS_WEB_SITE", SOURCE_DIR / "build-web" / "site"))
+SERVE = SOURCE_DIR / "tools" / "web" / "serve.py"
+CHROMIUM = os.environ.get("QUORBALS_CHROMIUM", "/usr/bin/chromium")
+CHROMEDRIVER = os.environ.get("QUORBALS_CHROMEDRIVER", "/usr/bin/chromedriver")
+PYTHON = "/usr/bin/python3"
+
+SKIP = 77  # CTest's skip code: no browser site has been built
+
+# The Desk picture: 262 design pixels square, cells 29 apart, tiles of 22
+# from a margin of 4.
+DESK_PIXELS = 262
+CELL_PITCH = 29
+DESK_MARGIN = 4
+TILE = 22
+
+SCORE_KEY = "quorbals:/storage/Quorbals/quorbals.scr"
+SETTINGS_KEY = "quorbals:/storage/Quorbals/quorbals.set"
+
+
+class Timeout(AssertionError):
+    pass
+
+
+def wait_for(what, predicate, timeout=10.0, interval=0.02):
+    """Polls `predicate` until it gives something true and returns that;
+    fails naming `what` once `timeout` seconds have passed."""
+    deadline = time.monotonic() + timeout
+    last_error = None
+    while True:
+        try:
+            value = predicate()
+            if value:
+                return value
+        except Exception as e:  # a page between states, a file half written
+            last_error = e
+        if time.monotonic() > deadline:
+            detail = f" (last error: {last_error!r})" if last_error else ""
+            raise Timeout(f"{what}: not within {timeout:g} s{detail}")
+        time.sleep(interval)
+
+
+class TempFolder:
+    def __init__(self, prefix="quorbals-web-"):
+        self.path = Path(tempfile.mkdtemp(prefix=prefix))
+
+    def sub(self, name):
+        p = self.path / name
+        p.mkdir(parents=True, exist_ok=True)
+        return p
+
+    def remove(self):
+        shutil.rmtree(self.path, ignore_errors=True)
+
+
+class Server:
+    """tools/web/serve.py on a free port of 127.0.0.1, serving a folder."""
+
+    def __init__(self, folder, temp, log=None):
+        self.folder = Path(folder)
+        self.temp = Path(temp)
+        self.log = log
+        self.process = None
+        self.port = None
+
+    def start(self):
+        port_file = self.temp / f"port-{os.getpid()}-{time.monotonic_ns()}"
+        args = [PYTHON, str(SERVE), "--port-file", str(port_file)]
+        if self.log:
+            args += ["--log", str(self.log)]
+        self.process = subprocess.Popen(args + [str(self.folder)], stdin=subprocess.DEVNULL)
+
+        def port():
+            if self.process.poll() is not None:
+                raise RuntimeError(f"serve.py ended with status {self.process.returncode}")
+            return port_file.exists() and port_file.read_text().strip()
+
+        self.port = int(wait_for("the server's port", port))
+        return self
+
+    def url(self, path=""):
+        return f"http://127.0.0.1:{self.port}/{path}"
+
+    def stop(self):
+        if self.process and self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+        self.process = None
+
+
+def private_environment(temp):
+    """The environment of the browser and its driver: a home and XDG folders
+    of the test's own."""
+    home = Path(temp) / "home"
+    env = dict(os.environ)
+    env.update({
+        "HOME": str(home),
+        "XDG_CONFIG_HOME": str(home / ".config"),
+        "XDG_CACHE_HOME": str(home / ".cache"),
+        "XDG_DATA_HOME": str(home / ".local" / "share"),
+        "TMPDIR": str(Path(temp) / "tmp"),
+    })
+    for key in ("HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "TMPDIR"):
+        Path(env[key]).mkdir(parents=True, exist_ok=True)
+    return env
+
+
+class Browser:
+    """Headless Chromium driven through chromedriver, with a fresh profile
+    and download folder in `temp`."""
+
+    def __init__(self, temp, extra_flags=(), window=(1000, 800)):
+        from selenium import webdriver
+        from selenium.webdriver.chrome.options import Options
+        from selenium.webdriver.chrome.service import Service
+
+        temp = Path(temp)
+        self.downloads = temp / "downloads"
+        self.downloads.mkdir(parents=True, exist_ok=True)
+        env = private_environment(temp)
+        options = Options()
+        options.binary_location = CHROMIUM
+        for flag in ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                     "--no-first-run", "--no-default-browser-check",
+                     "--disable-background-networking", "--disable-component-update",
+                     "--disable-sync", "--disable-extensions", "--mute-audio",
+                     "--password-store=basic", "--use-mock-keychain",
+                     f"--user-data-dir={temp / 'profile'}",
+                     f"--window-size={window[0]},{window[1]}", *extra_flags]:
+            options.add_argument(flag)
+        options.add_experimental_option("prefs", {
+            "download.default_directory": str(self.downloads),
+            "download.prompt_for_download": False,
+            "safebrowsing.enabled": False,
+        })
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        service = Service(CHROMEDRIVER, env=env, log_path=str(temp / "chromedriver.log"))
+        self.driver = webdriver.Chrome(service=service, options=options)
+        self.driver.set_script_timeout(30)
+        self.cdp("Browser.setDownloadBehavior",
+                 {"behavior": "allow", "downloadPath": str(self.downloads)})
+
+    def cdp(self, command, args=None):
+        return self.driver.execute_cdp_cmd(command, args or {})
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def console(self):
+        """What the page wrote to its console since the last call."""
+        try:
+            # Less the hint about reading canvases back, which the tests do.
+            return [e["message"] for e in self.driver.get_log("browser")
+                    if e.get("level") in ("SEVERE", "WARNING")
+                    and "willReadFrequently" not in e["message"]
+                    and "favicon.ico" not in e["message"]]
+        except Exception:
+            return []
+
+    def quit(self):
+        try:
+            self.driver.quit()
+        except Exception:
+            pass
+
+
+# Reads the Desk canvas once and describes every cell: its ball colour (0-5,
+# -1 empty, -2 unknown), whether it shows the glow's white dot, and the route
+# arrow on it ({in: side, out: side or "end"}, sides "L", "R", "U", "D").
+READ_DESK_JS = r"""
+const canvases = [...document.querySelectorAll('#F_Main canvas')];
+const desk = canvases[canvases.length - 1];
+if (!desk) return null;
+const k = desk.width / 262;
+const data = desk.getContext('2d').getImageData(0, 0, desk.width, desk.height).data;
+const px = (x, y) => {
+    const i = ((y * k + (k >> 1)) * desk.width + (x * k + (k >> 1))) * 4;
+    return [data[i], data[i + 1], data[i + 2]];
+};
+const same = (p, r, g, b) => p[0] === r && p[1] === g && p[2] === b;
+const colourOf = (p) => {
+    const [r, g, b] = p;
+    if (same(p, 192, 192, 192)) return -1;
+    const R = r >= 128, G = g >= 128, B = b >= 128;
+    if (r === 0 && g === 0 && B) return 0;
+    if (r === 0 && G && B && g === b) return 1;
+    if (r === 0 && G && b === 0) return 2;
+    if (R && g === 0 && B && r === b) return 3;
+    if (R && g === 0 && b === 0) return 4;
+    if (R && G && b === 0 && r === g) return 5;
+    return -2;
+};
+const cells = [], dots = [], arrows = [];
+for (let y = 0; y < 9; ++y) {
+    for (let x = 0; x < 9; ++x) {
+        const ox = 4 + 29 * x, oy = 4 + 29 * y;
+        const at = (dx, dy) => px(ox + dx, oy + dy);
+        const colour = colourOf(at(5, 5));
+        cells.push(colour);
+        dots.push(colour >= 0 && same(at(10, 10), 255, 255, 255));
+        let arrow = null;
+        if (colour === -1) {
+            const grey = (dx, dy) => same(at(dx, dy), 128, 128, 128);
+            const edges = {L: grey(0, 10), R: grey(21, 10), U: grey(10, 0), D: grey(10, 21)};
+            const heads = {L: grey(3, 7), R: grey(18, 7), U: grey(7, 3), D: grey(7, 18)};
+            const sides = Object.keys(edges).filter((s) => edges[s]);
+            if (sides.length > 0 || grey(10, 10)) {
+                const out = sides.filter((s) => heads[s]);
+                const into = sides.filter((s) => !heads[s]);
+                arrow = {in: into.length === 1 ? into[0] : into.join(''),
+                         out: out.length === 1 ? out[0] : (out.length === 0 && grey(7, 10) ? 'end' : out.join(''))};
+            }
+        }
+        arrows.push(arrow);
+    }
+}
+const r = desk.getBoundingClientRect();
+return {scale: k, cells, dots, arrows, left: r.left, top: r.top, width: r.width, height: r.height};
+"""
+
+# The colours the three preview canvases show.
+READ_PREVIEWS_JS = r"""
+const canvases = [...document.querySelectorAll('#F_Main canvas')].slice(0, -1);
+return canvases.map((c) => {
+    const k = c.width / 22;
+    const p = c.getContext('2d').getImageData(5 * k, 5 * k, 1, 1).data;
+    const [r, g, b] = p;
+    const R = r >= 128, G = g >= 128, B = b >= 128;
+    if (r === 0 && g === 0 && B) return 0;
+    if (r === 0 && G && B && g === b) return 1;
+    if (r === 0 && G && b === 0) return 2;
+    if (R && g === 0 && B && r === b) return 3;
+    if (R && g === 0 && b === 0) return 4;
+    if (R && G && b === 0 && r === g) return 5;
+    return -2;
+});
+"""
+
+STEPS = {"L": (-1, 0), "R": (1, 0), "U": (0, -1), "D": (0, 1)}
+OPPOSITE = {"L": "R", "R": "L", "U": "D", "D": "U"}
+
+
+def board_text(cells):
+    rows = []
+    for y in range(9):
+        rows.append("".join("." if c == -1 else str(c) if c >= 0 else "?"
+                            for c in cells[y * 9:y * 9 + 9]))
+    return "\n".join(rows)
+
+
+def reachable_from(cells, start):
+    """The free cells a ball on `start` can reach, nearest first."""
+    seen = {start}
+    order = []
+    todo = [start]
+    while todo:
+        nxt = []
+        for c in todo:
+            cx, cy = c % 9, c // 9
+            for dx, dy in STEPS.values():
+                x, y = cx + dx, cy + dy
+                if 0 <= x < 9 and 0 <= y < 9:
+                    n = y * 9 + x
+                    if n not in seen and cells[n] == -1:
+                        seen.add(n)
+                        order.append(n)
+                        nxt.append(n)
+        todo = nxt
+    return order
+
+
+def follow_route(arrows, start):
+    """The cells of the route the arrows draw from the ball on `start`, from
+    its first step to its end; None when the arrows draw no whole route."""
+    sx, sy = start % 9, start // 9
+    first = None
+    for side, (dx, dy) in STEPS.items():
+        x, y = sx + dx, sy + dy
+        if 0 <= x < 9 and 0 <= y < 9:
+            a = arrows[y * 9 + x]
+            if a and a["in"] == OPPOSITE[side]:
+                first = y * 9 + x
+    if first is None:
+        return None
+    route = [first]
+    while True:
+        a = arrows[route[-1]]
+        if a["out"] == "end":
+            return route
+        if a["out"] not in STEPS or len(route) > 81:
+            return None
+        dx, dy = STEPS[a["out"]]
+        x, y = route[-1] % 9 + dx, route[-1] // 9 + dy
+        if not (0 <= x < 9 and 0 <= y < 9):
+            return None
+        n = y * 9 + x
+        if not arrows[n] or arrows[n]["in"] != OPPOSITE[a["out"]]:
+            return None
+        route.append(n)
+
+
+class GamePage:
+    """The game's page in a browser: its windows, boxes and Desk."""
+
+    def __init__(self, browser):
+        self.browser = browser
+        self.driver = browser.driver
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def open(self, url):
+        self.driver.get(url)
+
+    def main_shown(self):
+        return self.js("const m = document.getElementById('F_Main');"
+                       "return Boolean(m) && !m.hidden;")
+
+    def desk(self):
+        return self.js(READ_DESK_JS)
+
+    def cells(self):
+        return self.desk()["cells"]
+
+    def previews(self):
+        return self.js(READ_PREVIEWS_JS)
+
+    def wait_started(self, timeout=20):
+        """Until the main window shows a dealt game."""
+        wait_for("the main window with a dealt game",
+                 lambda: self.main_shown() and any(c >= 0 for c in self.cells()), timeout)
+        return self.desk()
+
+    def score(self):
+        return self.js("return document.querySelector('#F_Main .score').textContent;")
+
+    # -- the pointer --
+
+    def _offset(self, cell, desk):
+        """The middle of a cell's tile, from the middle of the Desk canvas."""
+        s = desk["width"] / DESK_PIXELS
+        x = (DESK_MARGIN + (cell % 9) * CELL_PITCH + TILE // 2) * s
+        y = (DESK_MARGIN + (cell // 9) * CELL_PITCH + TILE // 2) * s
+        return round(x - desk["width"] / 2), round(y - desk["height"] / 2)
+
+    def _canvas(self):
+        return self.driver.find_elements("css selector", "#F_Main canvas")[-1]
+
+    def point_at(self, cell):
+        from selenium.webdriver.common.action_chains import ActionChains
+        desk = self.desk()
+        ActionChains(self.driver).move_to_element_with_offset(
+            self._canvas(), *self._offset(cell, desk)).perform()
+
+    def click_cell(self, cell):
+        from selenium.webdriver.common.action_chains import ActionChains
+        desk = self.desk()
+        ActionChains(self.driver).move_to_element_with_offset(
+            self._canvas(), *self._offset(cell, desk)).click().perform()
+
+    def move(self, source, target):
+        """Selects the ball on `source` and releases on `target`."""
+        from selenium.webdriver.common.action_chains import ActionChains
+        desk = self.desk()
+        canvas = self._canvas()
+        ActionChains(self.driver) \
+            .move_to_element_with_offset(canvas, *self._offset(source, desk)).click() \
+            .move_to_element_with_offset(canvas, *self._offset(target, desk)).click() \
+            .perform()
+
+    # -- menus and boxes --
+
+    def menu(self, entry, item=None):
+        self.driver.find_element("id", entry).click()
+        if item:
+            node = wait_for(f"menu item {item}",
+                            lambda: self.driver.find_element("id", item).is_displayed()
+                            and self.driver.find_element("id", item))
+            node.click()
+
+    def box_text(self):
+        """The text of the message box on top, or None."""
+        return self.js("const t = document.querySelectorAll('#box-text');"
+                       "return t.length ? t[t.length - 1].textContent : null;")
+
+    def wait_box(self, timeout=10):
+        return wait_for("a message box", self.box_text, timeout)
+
+    def press_box_ok(self):
+        buttons = self.driver.find_elements(
+            "xpath", "//*[@id='box-text']/ancestor::div[contains(@class,'window')]"
+                     "//button[normalize-space(.)='OK']")
+        buttons[-1].click()
+        wait_for("the message box to close", lambda: self.box_text() is None)
+
+    def load_game(self, path):
+        """Game > Load... and the file picker answered with `path`. The
+        picker itself is not opened (the browser is told to leave it to
+        the test); its input takes the file as a picked one."""
+        self.browser.cdp("Page.setInterceptFileChooserDialog", {"enabled": True})
+        self.menu("MI_Game", "MI_GameLoad")
+        picker = wait_for("the file picker's input",
+                          lambda: self.driver.find_element("id", "load-game"))
+        picker.send_keys(str(path))
+        wait_for("the picker to be done", lambda: not self.driver.find_elements("id", "load-game"))
+
+    def save_game(self, name):
+        """Game > Save... under `name`; the downloaded file's bytes."""
+        self.menu("MI_Game", "MI_GameSave")
+        field = wait_for("the save dialog", lambda: self.driver.find_element("id", "save-name"))
+        offered = field.get_attribute("value")
+        field.clear()
+        field.send_keys(name)
+        self.driver.find_element(
+            "xpath", "//*[@id='save-name']/ancestor::div[contains(@class,'window')]"
+                     "//button[normalize-space(.)='Save']").click()
+        target = self.browser.downloads / (name if "." in name else name + ".kvx")
+        data = wait_for(f"the download of {target.name}",
+                        lambda: target.exists() and target.read_bytes())
+        return offered, data
+
+    def storage(self, key):
+        """A file of the game's storage, its bytes, or None."""
+        text = self.js("return localStorage.getItem(arguments[0]);", key)
+        return None if text is None else base64.b64decode(text)
+
+    def high_scores(self):
+        """The high-score dialog: whether it is shown, whether its name box
+        is, and the texts of its grid, row by row."""
+        return self.js(r"""
+            const name = document.getElementById('E_EditName');
+            const w = name && name.closest('.window');
+            if (!w) return null;
+            return {shown: !w.hidden, nameShown: !name.hidden,
+                    rows: [...w.querySelectorAll('[role=row]')].map(
+                        (r) => [...r.children].map((c) => c.textContent))};
+        """)
+
+    def high_scores_ok(self):
+        self.driver.find_element(
+            "xpath", "//*[@id='E_EditName']/ancestor::div[contains(@class,'window')]"
+                     "//button[contains(@class,'push')]").click()
+        wait_for("the high-score dialog to close", lambda: not self.high_scores()["shown"])
+
+    def sound_checked(self):
+        return self.js("return document.getElementById('MI_OptionsSound')"
+                       ".getAttribute('aria-checked');") == "true"
+
+
+def play_one_move(page, cells, prefer_far=False):
+    """Moves the first ball that can move to its nearest free cell (or its
+    farthest); returns (source, target)."""
+    for source in range(81):
+        reach = reachable_from(cells, source) if cells[source] >= 0 else []
+        if reach:
+            target = reach[-1] if prefer_far else reach[0]
+            page.move(source, target)
+            return source, target
+    raise AssertionError("no legal move on\n" + board_text(cells))
+
+
+class BrowserTest(unittest.TestCase):
+    """A test with a served site, a browser in a fresh profile, and the
+    game's page; all in a temporary folder removed afterwards."""
+
+    def setUp(self):
+        self.temp = TempFolder()
+        self.server = Server(SITE, self.temp.path).start()
+        self.browser = None
+        self.browser = self.start_browser()
+        self.page = GamePage(self.browser)
+
+    def start_browser(self, **kwargs):
+        return Browser(self.temp.sub("browser"), **kwargs)
+
+    def tearDown(self):
+        if self.browser:
+            # The page's own errors, if any, beside the test's report.
+            for line in self.browser.console():
+                print("console:", line, file=sys.stderr)
+            self.browser.quit()
+        self.server.stop()
+        self.temp.remove()
+
+
+def main():
+    """Runs the tests of the calling module; 77 (skipped) without a site."""
+    if not (SITE / "index.html").exists():
+        print(f"skipped: no browser site in {SITE} (tools/make_web.sh builds it)")
+        sys.exit(SKIP)
+    for tool in (CHROMIUM, CHROMEDRIVER):
+        if not os.path.exists(tool):
+            print(f"{tool} is missing (tools/setup-debian.sh test installs it)")
+            sys.exit(1)
+    unittest.main(module="__main__", verbosity=2)

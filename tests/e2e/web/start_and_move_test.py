@@ -1,0 +1,185 @@
+"""The game in headless Chromium: the splash, then the main window with a
+dealt game; one move, its route read from the arrows on the Desk canvas."""
+
+import sys
+
+sys.dont_write_bytecode = True
+
+import harness  # noqa: E402
+from harness import board_text, follow_route, reachable_from, wait_for  # noqa: E402
+
+# Notes, from the first frame of the page on, each change of what is on
+# screen ("S" the splash, "M" the main window) with the splash's text; and
+# the moments the splash window was put into the page and taken out of it.
+FRAME_RECORDER_JS = r"""
+(() => {
+    const frames = [];
+    const windows = [];
+    window.__quorbalsStart = {frames, windows};
+    const append = Node.prototype.appendChild;
+    Node.prototype.appendChild = function (node) {
+        if (node instanceof Element && node.classList.contains('window')) {
+            windows.push({node, added: performance.now(), removed: null});
+        }
+        return append.call(this, node);
+    };
+    const remove = Element.prototype.remove;
+    Element.prototype.remove = function () {
+        const w = windows.find((x) => x.node === this);
+        if (w) {
+            w.removed = performance.now();
+        }
+        return remove.call(this);
+    };
+    // How many cells of the Desk canvas show a ball.
+    const deskBalls = () => {
+        const canvases = [...document.querySelectorAll('#F_Main canvas')];
+        const desk = canvases[canvases.length - 1];
+        if (!desk) return 0;
+        const k = desk.width / 262;
+        const d = desk.getContext('2d').getImageData(0, 0, desk.width, desk.height).data;
+        let balls = 0;
+        for (let cell = 0; cell < 81; ++cell) {
+            const x = (9 + 29 * (cell % 9)) * k, y = (9 + 29 * Math.floor(cell / 9)) * k;
+            const i = (y * desk.width + x) * 4;
+            if (d[i + 3] === 255 && !(d[i] === 192 && d[i + 1] === 192 && d[i + 2] === 192)) {
+                ++balls;
+            }
+        }
+        return balls;
+    };
+    let last = null;
+    const look = () => {
+        const splash = document.querySelector('#desktop .window.borderless');
+        const main = document.getElementById('F_Main');
+        const now = (splash && !splash.hidden ? 'S' : '') + (main && !main.hidden ? 'M' : '');
+        if (now !== last) {
+            frames.push([performance.now(), now, splash ? splash.textContent : '', deskBalls()]);
+            last = now;
+        }
+        if (now !== 'M') {
+            requestAnimationFrame(look);
+        }
+    };
+    requestAnimationFrame(look);
+})();
+"""
+
+# The frames, and the splash's time in the page in milliseconds.
+READ_START_JS = r"""
+const s = window.__quorbalsStart;
+const splash = s.windows.find((w) => w.node.classList.contains('borderless'));
+return {frames: s.frames, splash: splash ? [splash.added, splash.removed] : null};
+"""
+
+
+class StartTest(harness.BrowserTest):
+    def test_splash_for_a_second_then_the_main_window_with_a_dealt_game(self):
+        self.browser.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": FRAME_RECORDER_JS})
+        self.page.open(self.server.url())
+        desk = self.page.wait_started()
+        start = wait_for("the frames up to the main window",
+                         lambda: (lambda s: s if s["frames"] and s["frames"][-1][1] == "M" else None)(
+                             self.page.js(READ_START_JS)))
+        frames = start["frames"]
+        states = [s for _, s, _, _ in frames]
+        # The splash is painted, stands for its second (measured from just
+        # before it was made) and goes before the main window is painted.
+        self.assertIn("S", states, f"no frame showed the splash: {frames}")
+        self.assertNotIn("SM", states, "the splash and the main window were on screen together")
+        self.assertEqual(states[-1], "M")
+        self.assertIn("Quorbals", next(text for _, s, text, _ in frames if s == "S"))
+        # The main window's first frame shows the dealt game.
+        self.assertEqual(frames[-1][3], 3, "the main window was painted before its game")
+        # Its second runs from a moment taken just before it is made, which
+        # a busy machine can put some milliseconds before it enters the page.
+        added, removed = start["splash"]
+        self.assertIsNotNone(removed, "the splash was never taken away")
+        self.assertGreaterEqual(removed - added, 950, "the splash's second was cut short")
+
+        page = self.page
+        self.assertEqual(page.driver.title, "Quorbals")
+        main = page.driver.find_element("id", "F_Main")
+        self.assertEqual(main.find_element("css selector", ".caption .title").text, "Quorbals")
+        self.assertEqual([page.driver.find_element("id", i).get_attribute("textContent")
+                          for i in ("MI_Game", "MI_Play", "MI_Help")],
+                         ["Game", "Start!", "Help"])
+        self.assertEqual(page.score(), "0")
+        balls = [c for c in desk["cells"] if c >= 0]
+        self.assertEqual(len(balls), 3, board_text(desk["cells"]))
+        self.assertEqual(desk["cells"].count(-1), 78, board_text(desk["cells"]))
+        self.assertTrue(all(0 <= c <= 5 for c in page.previews()), page.previews())
+        self.assertFalse(any(desk["dots"]), "a ball glows before any was selected")
+        self.assertFalse(any(desk["arrows"]))
+
+
+class MoveTest(harness.BrowserTest):
+    # Chromium's flags for the page's device pixel ratio.
+    flags = ()
+
+    def start_browser(self, **kwargs):
+        return super().start_browser(extra_flags=self.flags, **kwargs)
+
+    def test_route_arrows_then_the_ball_travels_and_three_balls_follow(self):
+        page = self.page
+        page.open(self.server.url())
+        before = page.wait_started()
+        cells = before["cells"]
+        # The ball with the farthest reachable cell: a route of many cells,
+        # so that the ball is seen on its way.
+        source, target = max(((s, t) for s in range(81) if cells[s] >= 0
+                              for t in reachable_from(cells, s)),
+                             key=lambda p: abs(p[0] % 9 - p[1] % 9) + abs(p[0] // 9 - p[1] // 9))
+        colour = cells[source]
+
+        page.click_cell(source)
+        glowing = wait_for("the selected ball's glow",
+                           lambda: (lambda d: d if any(d["dots"]) else None)(page.desk()))
+        self.assertEqual([i for i, dot in enumerate(glowing["dots"]) if dot], [source])
+
+        page.point_at(target)
+        shown = wait_for("route arrows",
+                         lambda: (lambda d: d if any(d["arrows"]) else None)(page.desk()))
+        arrows = shown["arrows"]
+        route = follow_route(arrows, source)
+        drawn = [i for i, a in enumerate(arrows) if a]
+        self.assertIsNotNone(route, f"the arrows draw no route from cell {source}: "
+                                    f"{[(i, arrows[i]) for i in drawn]}")
+        self.assertEqual(route[-1], target, "the route ends elsewhere")
+        self.assertEqual(sorted(route), drawn, "arrows off the route")
+        self.assertTrue(all(cells[c] == -1 for c in route), "the route crosses a ball")
+        self.assertEqual(shown["cells"][source], colour)
+
+        page.click_cell(target)
+        seen_on_its_way = False
+        last = None
+
+        def arrived():
+            nonlocal seen_on_its_way, last
+            last = page.cells()
+            if last[source] != colour and last[target] != colour:
+                seen_on_its_way = True
+            return (last[target] == colour and
+                    sum(c >= 0 for c in last) == sum(c >= 0 for c in cells) + 3)
+
+        wait_for(f"ball {colour} from cell {source} to cell {target} and three more balls; "
+                 f"the Desk before:\n{board_text(cells)}\nand now", arrived)
+        self.assertTrue(seen_on_its_way, "the ball jumped to its target")
+        after = page.desk()
+        self.assertFalse(any(after["arrows"]), "arrows left after the move")
+        self.assertFalse(any(after["dots"]), "a ball still glows after the move")
+
+
+class MoveAtTwiceTheScaleTest(MoveTest):
+    """The same on a screen of two device pixels per CSS pixel: the
+    canvases hold two by two pixels per design pixel."""
+    flags = ("--force-device-scale-factor=2",)
+
+    def test_the_desk_canvas_is_twice_the_design_size(self):
+        self.page.open(self.server.url())
+        desk = self.page.wait_started()
+        self.assertEqual(desk["scale"], 2)
+
+
+if __name__ == "__main__":
+    harness.main()
