@@ -66,6 +66,8 @@ function buildMainWindow() {
                        () => access?.focus());
     main.attachClient(layout.play[2], layout.play[3]);
     main.onClose = () => game._quorbals_menu(commandOf("MI_GameExit"));
+    main.onMinimise = () => menu.close();
+    main.onRestore = () => updateActive();
     play = new PlayArea(main.client, layout, {
         move: (x, y) => !modals.open && game._quorbals_pointer_move(x, y),
         release: (x, y) => !modals.open && game._quorbals_pointer_up(x, y),

@@ -107,8 +107,23 @@ export class DesktopWindow {
         button.addEventListener("click", action);
     }
 
+    // Minimised, the window leaves a button at the foot of the page, as on a
+    // task bar, that brings it back; the game goes on meanwhile.
     minimise() {
-        // A page has no task bar to minimise to; the window stays.
+        if (!this.shown) {
+            return;
+        }
+        this.hide();
+        const restore = element("button", "push taskbar", document.getElementById("desktop"));
+        restore.type = "button";
+        restore.textContent = this.title.textContent;
+        restore.addEventListener("click", () => {
+            restore.remove();
+            this.show();
+            this.onRestore?.();
+        });
+        restore.focus();
+        this.onMinimise?.();
     }
 
     show() {

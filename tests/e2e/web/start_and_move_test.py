@@ -112,6 +112,15 @@ class StartTest(harness.BrowserTest):
         self.assertFalse(any(desk["dots"]), "a ball glows before any was selected")
         self.assertFalse(any(desk["arrows"]))
 
+        # Minimised, the window leaves a button that brings it back, Desk
+        # and keyboard with it.
+        main.find_element("css selector", ".caption button[aria-label=Minimise]").click()
+        wait_for("the window minimised", lambda: not page.main_shown())
+        page.driver.find_element("css selector", "button.taskbar").click()
+        wait_for("the window back", page.main_shown)
+        self.assertEqual(page.cells(), desk["cells"])
+        self.assertEqual(page.js("return document.activeElement.id;"), "desk-grid")
+
 
 class MoveTest(harness.BrowserTest):
     # Chromium's flags for the page's device pixel ratio.
