@@ -5,18 +5,17 @@
 
 import { Scale, colour, element, fontStyle, place } from "./windows.js";
 
-// A picture shown in a canvas: a 1:1 copy of the game's pixels (`source`),
-// scaled onto the visible canvas without smoothing.
+// A picture shown in a canvas: a 1:1 copy of the game's pixels (`copy`,
+// RGBA), each pixel put onto the visible canvas as a whole square of
+// device pixels, never smoothed.
 class PictureCanvas {
     constructor(parent, rect) {
         this.overlay = [];
         this.width = rect[2];
         this.height = rect[3];
         this.canvas = place(element("canvas", "picture", parent), rect);
-        this.source = document.createElement("canvas");
-        this.source.width = this.width;
-        this.source.height = this.height;
-        this.sourceContext = this.source.getContext("2d");
+        this.copy = new Uint8ClampedArray(this.width * this.height * 4);
+        this.images = new Map();  // ImageData kept by size, reused
         this.resize();
     }
 
@@ -25,6 +24,7 @@ class PictureCanvas {
         this.canvas.height = this.height * Scale.multiple;
         this.context = this.canvas.getContext("2d");
         this.context.imageSmoothingEnabled = false;
+        this.images.clear();
         this.show(0, 0, this.width, this.height);
     }
 
@@ -34,11 +34,10 @@ class PictureCanvas {
         if (width <= 0 || height <= 0) {
             return;
         }
-        const image = this.sourceContext.createImageData(width, height);
-        const out = image.data;
-        let o = 0;
+        const out = this.copy;
         for (let row = 0; row < height; ++row) {
             let i = pixels + ((y + row) * pictureWidth + x) * 4;
+            let o = ((y + row) * this.width + x) * 4;
             for (let col = 0; col < width; ++col, i += 4, o += 4) {
                 out[o] = heap[i + 2];
                 out[o + 1] = heap[i + 1];
@@ -46,14 +45,49 @@ class PictureCanvas {
                 out[o + 3] = 255;
             }
         }
-        this.sourceContext.putImageData(image, x, y);
         this.show(x, y, width, height);
+    }
+
+    image(width, height) {
+        const key = width * 65536 + height;
+        let image = this.images.get(key);
+        if (!image) {
+            image = this.context.createImageData(width, height);
+            this.images.set(key, image);
+        }
+        return image;
+    }
+
+    // One put of the rectangle, each picture pixel a k x k square.
+    put(x, y, width, height) {
+        const k = Scale.multiple;
+        const image = this.image(width * k, height * k);
+        const data = image.data;
+        const copy = this.copy;
+        const rowBytes = width * k * 4;
+        for (let row = 0; row < height; ++row) {
+            let o = row * k * rowBytes;
+            let i = ((y + row) * this.width + x) * 4;
+            for (let col = 0; col < width; ++col, i += 4) {
+                for (let r = 0; r < k; ++r, o += 4) {
+                    data[o] = copy[i];
+                    data[o + 1] = copy[i + 1];
+                    data[o + 2] = copy[i + 2];
+                    data[o + 3] = 255;
+                }
+            }
+            // The other k - 1 rows of device pixels repeat the first.
+            for (let r = 1; r < k; ++r) {
+                data.copyWithin(row * k * rowBytes + r * rowBytes, row * k * rowBytes,
+                                row * k * rowBytes + rowBytes);
+            }
+        }
+        this.context.putImageData(image, x * k, y * k);
     }
 
     show(x, y, width, height) {
         const k = Scale.multiple;
-        this.context.drawImage(this.source, x, y, width, height, x * k, y * k, width * k,
-                               height * k);
+        this.put(x, y, width, height);
         // The keyboard cursor's frame lies over the picture, never in it.
         for (const [fx, fy, fw, fh, colour] of this.overlay) {
             const left = Math.max(x, fx);
