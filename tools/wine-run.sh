@@ -1,6 +1,7 @@
 #!/bin/sh
 # Runs a Windows program under Wine in a private prefix, never the user's
-# own: wine-run.sh PREFIX PROGRAM [ARGUMENTS...]
+# own, with a home of its own (PREFIX-home) and no menu builder, so that
+# nothing lands in the user's home: wine-run.sh PREFIX PROGRAM [ARGUMENTS...]
 # The first run makes the prefix; a lock keeps parallel runs from making it
 # twice or using it half made.
 set -e
@@ -13,12 +14,14 @@ shift
 
 WINE=${QUORBALS_WINE:-/usr/lib/wine/wine64}
 WINESERVER=${QUORBALS_WINESERVER:-/usr/lib/wine/wineserver}
-export WINEPREFIX="$prefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree=;mshtml="
+. "$(dirname "$0")/test-env.sh"
+quorbals_wine_env "$prefix"
+# The prefix's own home beside it, the same on every run: Wine links the
+# prefix's user folders to the home's when it makes the prefix.
+mkdir -p "$(dirname "$prefix")"
+quorbals_test_home "$prefix-home"
 
 ready="$prefix/.quorbals-prefix-ready"
-mkdir -p "$(dirname "$prefix")"
 (
     flock 9
     # Wine's own processes must not inherit the lock, or it would be held

@@ -43,6 +43,9 @@ for tool in Xvfb openbox xdotool xprop desktop-file-validate appstreamcli timeou
 done
 
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/quorbals-install.XXXXXX") || fail "no temporary folder"
+# A home of its own for everything from here on, the validators included.
+. "$(dirname "$0")/../../tools/test-env.sh"
+quorbals_test_home "$tmp/home"
 root=${given_root:-$tmp/root}
 root=${root%/}
 program_dir=$root/usr/lib/quorbals
@@ -146,13 +149,9 @@ display_number=$(head -n1 "$tmp/display" 2>/dev/null)
 export DISPLAY=:$display_number
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM SESSION_MANAGER
 
-# A home of its own; no session bus and no sound server of the real user, and
-# nothing that could start one behind the test's back.
-home=$tmp/home
-mkdir -p "$home" "$tmp/runtime" "$tmp/cwd"
-chmod 700 "$tmp/runtime"
-export HOME=$home XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config
-export XDG_CACHE_HOME=$home/cache XDG_RUNTIME_DIR=$tmp/runtime
+# No session bus and no sound server of the real user, and nothing that could
+# start one behind the test's back.
+mkdir -p "$tmp/cwd"
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$tmp/no-bus
 export PULSE_SERVER=unix:$tmp/no-sound-server
 

@@ -27,7 +27,9 @@ fail() {
 }
 
 work=$(mktemp -d)
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+. "$(dirname "$0")/../../tools/test-env.sh"
+quorbals_wine_env "$work/prefix"
+quorbals_test_home "$work/home"
 cleanup() {
     "$WINESERVER" -k 2>/dev/null
     rm -rf "$work"
