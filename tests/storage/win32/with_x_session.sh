@@ -14,6 +14,9 @@ prefix=$1
 shift
 
 work=$(mktemp -d)
+# The window manager's log and whatever else the session writes stay in it.
+. "$(dirname "$0")/../../../tools/test-env.sh"
+quorbals_test_home "$work/home"
 xvfb_pid=
 wm_pid=
 finish() {
@@ -40,10 +43,18 @@ export DISPLAY
 
 openbox --sm-disable >/dev/null 2>&1 &
 wm_pid=$!
-for _ in $(seq 50); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+wm_ready=
+for _ in $(seq 100); do
+    if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; then
+        wm_ready=yes
+        break
+    fi
     sleep 0.1
 done
+if [ -z "$wm_ready" ]; then
+    echo "with_x_session.sh: openbox did not take over the display" >&2
+    exit 1
+fi
 
 status=0
 "$@" || status=$?
