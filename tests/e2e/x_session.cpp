@@ -1,5 +1,8 @@
 #include "tests/e2e/x_session.h"
 
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QThread>
 
 namespace quorbals::e2e {
@@ -8,7 +11,31 @@ void SleepMs(int ms) {
     QThread::msleep(static_cast<unsigned long>(ms));
 }
 
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs, int pollMs) {
+    // Timed by the clock, not by counting polls: on a busy machine each
+    // look (a screenshot, a tool started) takes time of its own.
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        if (done()) {
+            return true;
+        }
+        if (clock.elapsed() >= timeoutMs) {
+            return false;
+        }
+        SleepMs(pollMs);
+    }
+}
+
 XSession::XSession() {
+    if (!home_.isValid()) {
+        return;
+    }
+    for (const char* folder : {"data", "config", "cache", "state", "runtime"}) {
+        QDir(home_.path()).mkpath(QLatin1String(folder));
+    }
+    QFile::setPermissions(home_.path() + QStringLiteral("/runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     xvfb_ = std::make_unique<QProcess>();
     // -displayfd 1: Xvfb picks a free display and prints its number.
     xvfb_->start(QStringLiteral("Xvfb"),
@@ -35,16 +62,15 @@ XSession::XSession() {
     if (!wm_->waitForStarted(10000)) {
         return;
     }
-    // Give the window manager a moment to take over the root window.
-    for (int i = 0; i < 50; ++i) {
-        auto out = Run(QStringLiteral("xprop"),
-                       {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
-        if (out && out->contains("window id")) {
-            break;
-        }
-        SleepMs(100);
-    }
-    ok_ = true;
+    // Until the window manager has taken over the root window, no window
+    // would ever become active.
+    ok_ = WaitUntil(
+        [this] {
+            auto out = Run(QStringLiteral("xprop"),
+                           {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
+            return out && out->contains("window id");
+        },
+        20000);
 }
 
 XSession::~XSession() {
@@ -71,6 +97,13 @@ XSession::~XSession() {
 QProcessEnvironment XSession::environment() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display_);
+    const QString home = home_.path();
+    env.insert(QStringLiteral("HOME"), home);
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/cache"));
+    env.insert(QStringLiteral("XDG_STATE_HOME"), home + QStringLiteral("/state"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/runtime"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     return env;
@@ -107,16 +140,30 @@ std::optional<QByteArray> XSession::Run(const QString& program, const QStringLis
 }
 
 std::optional<QString> XSession::FindWindow(const QString& name, int timeoutMs, int pollMs) const {
-    for (int waited = 0;; waited += pollMs) {
-        const QStringList ids = Windows(name);
-        if (!ids.isEmpty()) {
-            return ids.first();
-        }
-        if (waited >= timeoutMs) {
-            return std::nullopt;
-        }
-        SleepMs(pollMs);
-    }
+    return FindWindow(
+        name, [](const QString&) { return true; }, timeoutMs, pollMs);
+}
+
+std::optional<QString> XSession::FindWindow(const QString& name,
+                                            const std::function<bool(const QString&)>& wanted,
+                                            int timeoutMs, int pollMs) const {
+    std::optional<QString> found;
+    WaitUntil(
+        [&] {
+            for (const QString& id : Windows(name)) {
+                if (wanted(id)) {
+                    found = id;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs, pollMs);
+    return found;
+}
+
+QStringList XSession::VisibleWindows() const {
+    return Windows(QStringLiteral(".*"));
 }
 
 QStringList XSession::Windows(const QString& name) const {
@@ -163,9 +210,18 @@ QString XSession::ActiveWindow() const {
     return out ? QString::fromLatin1(*out).trimmed() : QString();
 }
 
-void XSession::Activate(const QString& windowId) const {
-    Run(QStringLiteral("xdotool"),
-        {QStringLiteral("windowactivate"), QStringLiteral("--sync"), windowId}, 5000);
+bool XSession::Activate(const QString& windowId, int timeoutMs) const {
+    // A request the window manager may not grant at once (a window still
+    // being mapped), so asked again until the window is active.
+    return WaitUntil(
+        [&] {
+            if (ActiveWindow() == windowId) {
+                return true;
+            }
+            Run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), windowId}, 5000);
+            return ActiveWindow() == windowId;
+        },
+        timeoutMs, 100);
 }
 
 QImage XSession::Screenshot() const {
