@@ -34,7 +34,7 @@ QString RunningGame::dataDir() const {
 
 bool RunningGame::Launch() {
     if (!x_.ok()) {
-        failure_ = QStringLiteral("Xvfb and openbox did not start");
+        failure_ = QStringLiteral("no private X session: ") + x_.failure();
         return false;
     }
     if (program_.windows) {

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
+#include <cstdio>
 
 namespace quorbals::e2e {
 
@@ -29,6 +30,7 @@ bool WaitUntil(const std::function<bool()>& done, int timeoutMs, int pollMs) {
 
 XSession::XSession() {
     if (!home_.isValid()) {
+        failure_ = QStringLiteral("no temporary home folder");
         return;
     }
     for (const char* folder : {"data", "config", "cache", "state", "runtime"}) {
@@ -36,41 +38,100 @@ XSession::XSession() {
     }
     QFile::setPermissions(home_.path() + QStringLiteral("/runtime"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // Another X server starting beside this one (other tests, other users)
+    // may take the display number this one picked, and this one then ends:
+    // a few tries, each with a fresh server.
+    for (int attempt = 0; attempt < 3 && !ok_; ++attempt) {
+        ok_ = StartDisplay() && StartWindowManager();
+        if (!ok_) {
+            std::fprintf(stderr, "private X session, try %d: %s\n", attempt + 1,
+                         qPrintable(failure_));
+            Stop(wm_.get());
+            Stop(xvfb_.get());
+        }
+    }
+}
+
+bool XSession::StartDisplay() {
     xvfb_ = std::make_unique<QProcess>();
+    xvfb_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // -displayfd 1: Xvfb picks a free display and prints its number.
     xvfb_->start(QStringLiteral("Xvfb"),
                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                   QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
                   QStringLiteral("tcp")});
     if (!xvfb_->waitForStarted(10000)) {
-        return;
+        failure_ = QStringLiteral("Xvfb did not start");
+        return false;
     }
     QByteArray number;
-    for (int i = 0; i < 200 && !number.contains('\n'); ++i) {
-        xvfb_->waitForReadyRead(100);
-        number += xvfb_->readAllStandardOutput();
-    }
+    WaitUntil(
+        [&] {
+            xvfb_->waitForReadyRead(100);
+            number += xvfb_->readAllStandardOutput();
+            return number.contains('\n') || xvfb_->state() == QProcess::NotRunning;
+        },
+        20000, 0);
     number = number.trimmed();
     if (number.isEmpty()) {
-        return;
+        failure_ = QStringLiteral("Xvfb gave no display number");
+        return false;
     }
     display_ = QStringLiteral(":") + QString::fromLatin1(number);
+    // The display answers, and it is this server that answers.
+    const bool answers = WaitUntil(
+        [&] {
+            return xvfb_->state() == QProcess::NotRunning ||
+                   Run(QStringLiteral("xprop"),
+                       {QStringLiteral("-root"), QStringLiteral("-len"), QStringLiteral("0")})
+                       .has_value();
+        },
+        20000);
+    if (!answers || xvfb_->state() == QProcess::NotRunning) {
+        failure_ =
+            QStringLiteral("Xvfb on ") + display_ + QStringLiteral(" ended or never answered");
+        return false;
+    }
+    return true;
+}
 
+bool XSession::StartWindowManager() {
     wm_ = std::make_unique<QProcess>();
     wm_->setProcessEnvironment(environment());
+    wm_->setProcessChannelMode(QProcess::ForwardedChannels);
     wm_->start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
     if (!wm_->waitForStarted(10000)) {
-        return;
+        failure_ = QStringLiteral("openbox did not start");
+        return false;
     }
     // Until the window manager has taken over the root window, no window
     // would ever become active.
-    ok_ = WaitUntil(
+    const bool managing = WaitUntil(
         [this] {
+            if (wm_->state() == QProcess::NotRunning) {
+                return true;
+            }
             auto out = Run(QStringLiteral("xprop"),
                            {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
             return out && out->contains("window id");
         },
         20000);
+    if (!managing || wm_->state() == QProcess::NotRunning ||
+        xvfb_->state() == QProcess::NotRunning) {
+        failure_ = QStringLiteral("openbox never took over ") + display_;
+        return false;
+    }
+    return true;
+}
+
+void XSession::Stop(QProcess* p) {
+    if (p && p->state() != QProcess::NotRunning) {
+        p->terminate();
+        if (!p->waitForFinished(3000)) {
+            p->kill();
+            p->waitForFinished(3000);
+        }
+    }
 }
 
 XSession::~XSession() {
@@ -83,15 +144,8 @@ XSession::~XSession() {
             }
         }
     }
-    for (QProcess* p : {wm_.get(), xvfb_.get()}) {
-        if (p && p->state() != QProcess::NotRunning) {
-            p->terminate();
-            if (!p->waitForFinished(3000)) {
-                p->kill();
-                p->waitForFinished(3000);
-            }
-        }
-    }
+    Stop(wm_.get());
+    Stop(xvfb_.get());
 }
 
 QProcessEnvironment XSession::environment() const {

@@ -30,6 +30,8 @@ public:
     XSession& operator=(const XSession&) = delete;
 
     bool ok() const { return ok_; }
+    // Why the session did not start.
+    const QString& failure() const { return failure_; }
     const QString& display() const { return display_; }
     // HOME of everything started here; the XDG folders lie in it (data,
     // config, cache, state, runtime).
@@ -74,7 +76,12 @@ public:
     void Type(const QString& text) const;
 
 private:
+    bool StartDisplay();
+    bool StartWindowManager();
+    static void Stop(QProcess* p);
+
     bool ok_ = false;
+    QString failure_;
     QString display_;
     QTemporaryDir home_;
     std::unique_ptr<QProcess> xvfb_;
