@@ -104,7 +104,7 @@ bench_start_x() {
     local fdfile=$BENCH_TMP/displayfd n
     : >"$fdfile"
     # -displayfd: the server picks a free display and writes its number.
-    (exec Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile") \
+    (exec Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fdfile") \
         >"$BENCH_TMP/xvfb.log" 2>&1 &
     BENCH_PIDS+=("$!")
     for ((n = 0; n < 100; n++)); do

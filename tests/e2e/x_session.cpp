@@ -56,10 +56,13 @@ bool XSession::StartDisplay() {
     xvfb_ = std::make_unique<QProcess>();
     xvfb_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // -displayfd 1: Xvfb picks a free display and prints its number.
+    // -noreset: otherwise the server starts over whenever its last client
+    // leaves (the check below that it answers), and refuses whoever
+    // connects meanwhile (the window manager).
     xvfb_->start(QStringLiteral("Xvfb"),
                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                   QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                  QStringLiteral("tcp")});
+                  QStringLiteral("tcp"), QStringLiteral("-noreset")});
     if (!xvfb_->waitForStarted(10000)) {
         failure_ = QStringLiteral("Xvfb did not start");
         return false;

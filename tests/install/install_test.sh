@@ -137,7 +137,9 @@ fi
 note "desktop entry and metadata are valid"
 
 # --- The installed game on a private display --------------------------------
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$tmp/display" 2>"$tmp/xvfb.log" &
+# -noreset: otherwise the server starts over whenever its last client leaves
+# (a look with xprop) and refuses whoever connects meanwhile.
+Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset >"$tmp/display" 2>"$tmp/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do
     grep -q '^[0-9][0-9]*$' "$tmp/display" 2>/dev/null && break

@@ -27,8 +27,10 @@ finish() {
 }
 trap finish EXIT
 
-# Xvfb picks a free display and writes its number.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+# Xvfb picks a free display and writes its number; -noreset keeps it from
+# starting over (and refusing connections meanwhile) when a look with xprop
+# was its last client.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
     [ -s "$work/display" ] && break
