@@ -1,6 +1,7 @@
 #!/bin/sh
 # Runs a Windows program under Wine in a private prefix, never the user's
-# own: wine-run.sh PREFIX PROGRAM [ARGUMENTS...]
+# own, with a home of its own (PREFIX-home) and no menu builder, so that
+# nothing lands in the user's home: wine-run.sh PREFIX PROGRAM [ARGUMENTS...]
 # The first run makes the prefix; a lock keeps parallel runs from making it
 # twice or using it half made.
 set -e
@@ -13,16 +14,14 @@ shift
 
 WINE=${QUORBALS_WINE:-/usr/lib/wine/wine64}
 WINESERVER=${QUORBALS_WINESERVER:-/usr/lib/wine/wineserver}
-export WINEPREFIX="$prefix"
-# Wine links the prefix's Documents, Desktop and the like to folders of the
-# home folder: a home of the prefix's own keeps them off the user's.
-export HOME="$prefix.home"
-export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
+. "$(dirname "$0")/test-env.sh"
+quorbals_wine_env "$prefix"
+# The prefix's own home beside it, the same on every run: Wine links the
+# prefix's user folders to the home's when it makes the prefix.
+mkdir -p "$(dirname "$prefix")"
+quorbals_test_home "$prefix-home"
 
 ready="$prefix/.quorbals-prefix-ready"
-mkdir -p "$(dirname "$prefix")" "$HOME"
 (
     flock 9
     # Wine's own processes must not inherit the lock, or it would be held

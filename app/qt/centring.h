@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "app/front_end.h"
+#include "platform/qt/window_decorations.h"
 
 namespace quorbals {
 
@@ -21,6 +22,23 @@ inline void CentreOnPrimaryScreen(QWidget& w) {
     const QSize outer = w.frameGeometry().size().expandedTo(w.size());
     const ScreenRect at = CentredOn(PrimaryScreenRect(), outer.width(), outer.height());
     w.move(at.x, at.y);
+}
+
+// Centred by the frame the window manager gives the window, asked for
+// before the window is mapped, so that even its first showing stands in the
+// middle. False, leaving the window where it was, when the frame cannot be
+// known.
+inline bool CentreOnPrimaryScreenWithFrame(QWidget& w) {
+    const std::optional<QMargins> frame = FrameExtents(w);
+    if (!frame) {
+        return false;
+    }
+    const QSize outer = w.size().grownBy(*frame);
+    const ScreenRect at = CentredOn(PrimaryScreenRect(), outer.width(), outer.height());
+    // The window's own rectangle, which does not depend on what Qt knows of
+    // the frame yet.
+    w.setGeometry(QRect(QPoint(at.x + frame->left(), at.y + frame->top()), w.size()));
+    return true;
 }
 
 }  // namespace quorbals

@@ -45,7 +45,7 @@ x86_64-w64-mingw32-g++-posix -O2 -static -mwindows -o "$BENCH_BIN/floor.exe" \
 x86_64-w64-mingw32-strip -o "$BENCH_BIN/quorbals-stripped.exe" "$game"
 bench_start_x
 
-export WINEPREFIX=$BENCH_TMP/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+quorbals_wine_env "$BENCH_TMP/prefix"
 # The prefix's server goes before the display and the folder do.
 wine_cleanup() {
     "$WINESERVER" -k 2>/dev/null || true

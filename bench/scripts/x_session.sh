@@ -51,15 +51,11 @@ bench_init() {
     trap 'exit 143' TERM
     BENCH_WORK=$BENCH_TMP/work
     BENCH_BIN=$BENCH_TMP/bin
-    mkdir -p "$BENCH_WORK" "$BENCH_BIN" "$BENCH_TMP/home" "$BENCH_TMP/data" \
-        "$BENCH_TMP/config" "$BENCH_TMP/cache" "$BENCH_TMP/runtime"
-    chmod 700 "$BENCH_TMP/runtime"
+    mkdir -p "$BENCH_WORK" "$BENCH_BIN"
     # Nothing the programs write may reach the real account or desktop.
-    export HOME=$BENCH_TMP/home
-    export XDG_DATA_HOME=$BENCH_TMP/data
-    export XDG_CONFIG_HOME=$BENCH_TMP/config
-    export XDG_CACHE_HOME=$BENCH_TMP/cache
-    export XDG_RUNTIME_DIR=$BENCH_TMP/runtime
+    # shellcheck source=../../tools/test-env.sh
+    . "$(dirname "${BASH_SOURCE[0]}")/../../tools/test-env.sh"
+    quorbals_test_home "$BENCH_TMP/home"
     unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS XAUTHORITY SESSION_MANAGER
     export QT_QPA_PLATFORM=xcb
     export DISPLAY=
@@ -108,7 +104,7 @@ bench_start_x() {
     local fdfile=$BENCH_TMP/displayfd n
     : >"$fdfile"
     # -displayfd: the server picks a free display and writes its number.
-    (exec Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile") \
+    (exec Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fdfile") \
         >"$BENCH_TMP/xvfb.log" 2>&1 &
     BENCH_PIDS+=("$!")
     for ((n = 0; n < 100; n++)); do

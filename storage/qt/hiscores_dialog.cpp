@@ -214,15 +214,20 @@ std::string TF_Hiscores::RunModal() {
 }
 
 void TF_Hiscores::CentreOnScreen() {
-    CentreOnPrimaryScreen(*this);
+    centredWithFrame_ = CentreOnPrimaryScreenWithFrame(*this);
+    if (!centredWithFrame_) {
+        CentreOnPrimaryScreen(*this);
+    }
 }
 
 bool TF_Hiscores::event(QEvent* event) {
     const bool handled = QDialog::event(event);
     if (event->type() == QEvent::WindowActivate) {
+        // Where the window manager would not tell the frame beforehand, it is
+        // known now.
         if (!centredWithFrame_) {
             centredWithFrame_ = true;
-            CentreOnScreen();
+            CentreOnPrimaryScreen(*this);
         }
         FormActivate();
     }
@@ -234,9 +239,11 @@ void TF_Hiscores::showEvent(QShowEvent* event) {
     if (event->spontaneous()) {
         return;
     }
-    // A fixed dialog frame without any border icons.
+    // A fixed dialog frame without any border icons; the frame it makes is
+    // the one the dialog is centred with.
     RequestFrame(*this, {});
-    // Centred on the primary screen, whatever window owns the dialog.
+    // Centred on the primary screen, whatever window owns the dialog, before
+    // it is mapped.
     CentreOnScreen();
     FormActivate();
 }

@@ -65,8 +65,9 @@ private:
     void CentreOnScreen();
 
     const ScoreTable& table_;
-    // The first showing is centred on an estimate of the frame; once the
-    // frame is known it is centred again, and every later showing with it.
+    // Every showing is centred with the frame the window manager reports
+    // before mapping; one that would not tell is centred again on the first
+    // activation, when the frame is known.
     bool centredWithFrame_ = false;
 };
 

@@ -30,9 +30,7 @@ bool OpenHelp(RunningGame& game) {
     if (!viewer) {
         return false;
     }
-    for (int waited = 0; waited < 10000 && game.x().ActiveWindow() != *viewer; waited += 100) {
-        SleepMs(100);
-    }
+    WaitUntil([&] { return game.x().ActiveWindow() == *viewer; }, 10000);
     return true;
 }
 
@@ -72,9 +70,17 @@ TEST(GameSettings, ClosingWritesThePositionAndTheNextStartRestoresIt) {
     game.x().Run(QStringLiteral("xdotool"),
                  {QStringLiteral("windowmove"), QStringLiteral("--sync"), game.windowId(),
                   QStringLiteral("300"), QStringLiteral("200")});
-    SleepMs(500);
-    const auto moved = game.x().Geometry(game.windowId());
-    ASSERT_TRUE(moved.has_value());
+    // Taken once the window stands still where the window manager put it.
+    std::optional<WindowGeometry> moved;
+    const bool still = WaitUntil(
+        [&] {
+            const auto now = game.x().Geometry(game.windowId());
+            const bool same = now && moved && now->x == moved->x && now->y == moved->y;
+            moved = now;
+            return same;
+        },
+        10000, 200);
+    ASSERT_TRUE(still && moved.has_value()) << "the moved window never stood still";
     ASSERT_TRUE(game.Close()) << game.failure().toStdString();
 
     QFile settings(game.dataDir() + QStringLiteral("/quorbals.set"));

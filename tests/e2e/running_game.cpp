@@ -1,7 +1,9 @@
 #include "tests/e2e/running_game.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <algorithm>
 
 namespace quorbals::e2e {
 
@@ -27,16 +29,12 @@ QString RunningGame::dataDir() const {
     if (program_.windows) {
         return WineAppData(program_.winePrefix) + QStringLiteral("/Quorbals");
     }
-    return home_.path() + QStringLiteral("/data/Quorbals");
+    return home() + QStringLiteral("/data/Quorbals");
 }
 
 bool RunningGame::Launch() {
     if (!x_.ok()) {
-        failure_ = QStringLiteral("Xvfb and openbox did not start");
-        return false;
-    }
-    if (!home_.isValid()) {
-        failure_ = QStringLiteral("no temporary home folder");
+        failure_ = QStringLiteral("no private X session: ") + x_.failure();
         return false;
     }
     if (program_.windows) {
@@ -52,12 +50,10 @@ bool RunningGame::Launch() {
                    300000);
         }
         process_ = x_.Launch(QStringLiteral(QUORBALS_SOURCE_DIR "/tools/wine-run.sh"),
-                             {program_.winePrefix, program_.exe}, home_.path());
+                             {program_.winePrefix, program_.exe}, home());
     } else {
-        qputenv("HOME", home_.path().toUtf8());
-        qputenv("XDG_DATA_HOME", (home_.path() + QStringLiteral("/data")).toUtf8());
-        qputenv("XDG_CONFIG_HOME", (home_.path() + QStringLiteral("/config")).toUtf8());
-        process_ = x_.Launch(QStringLiteral(QUORBALS_BUILD_DIR "/quorbals"), {}, home_.path());
+        // The session's home and XDG folders are the game's.
+        process_ = x_.Launch(QStringLiteral(QUORBALS_BUILD_DIR "/quorbals"), {}, home());
     }
     launchedBefore_ = true;
     return true;
@@ -68,54 +64,101 @@ bool RunningGame::Start() {
 }
 
 bool RunningGame::FindMainWindow(int timeoutMs) {
-    const auto id = x_.FindWindow(QStringLiteral("Quorbals"), timeoutMs);
+    QElapsedTimer clock;
+    clock.start();
+    // Message boxes carry the program's name too, and the main window is
+    // mapped before it has its size: only the one as wide as the play area
+    // (273 pixels at the expected scale) will do.
+    const int width = 273 * scale_;
+    const auto id = x_.FindWindow(
+        QStringLiteral("Quorbals"),
+        [this, width](const QString& candidate) {
+            const auto g = x_.Geometry(candidate);
+            return g && g->width == width;
+        },
+        timeoutMs);
     if (!id) {
-        failure_ = QStringLiteral("no window titled exactly Quorbals");
+        failure_ =
+            QStringLiteral("no window titled exactly Quorbals came up %1 pixels wide").arg(width);
         return false;
     }
     windowId_ = *id;
-    const auto g = x_.Geometry(windowId_);
-    if (!g) {
-        failure_ = QStringLiteral("no geometry for the window");
-        return false;
-    }
-    geometry_ = *g;
     // The first game is dealt on the first activation, which also places the
     // window again once its frame is known; a busy machine may show the Desk
-    // before that move. Only a Desk and board seen unchanged in shots half a
-    // second apart are taken.
+    // before that move. Only a Desk and board seen unchanged in shots at
+    // least 400 ms apart are taken.
     std::optional<QPoint> lastDesk;
     std::array<int, 81> lastBoard{};
-    int steadyMs = 0;
-    for (int i = 0; i < 75; ++i) {
-        const QImage shot = x_.Screenshot();
-        const auto gNow = x_.Geometry(windowId_);
-        const WindowGeometry w = gNow ? *gNow : geometry_;
-        const QRect around(w.x - 10, w.y - 10, w.width + 20, w.height + 40);
-        const auto d = FindDesk(shot, around, scale_);
-        const auto board = d ? ReadBoard(shot, *d, scale_) : std::array<int, 81>{};
-        if (d && CountBalls(board) > 0 && d == lastDesk && board == lastBoard) {
-            steadyMs += 200;
-            if (steadyMs >= 400) {
-                desk_ = *d;
-                geometry_ = w;
-                return true;
+    QElapsedTimer steady;
+    const bool settled = WaitUntil(
+        [&] {
+            const QImage shot = x_.Screenshot();
+            const auto g = x_.Geometry(windowId_);
+            if (!g) {
+                return false;
             }
-        } else {
-            steadyMs = 0;
-        }
-        lastDesk = d;
-        lastBoard = board;
-        SleepMs(200);
+            const QRect around(g->x - 10, g->y - 10, g->width + 20, g->height + 40);
+            const auto d = FindDesk(shot, around, scale_);
+            const auto board = d ? ReadBoard(shot, *d, scale_) : std::array<int, 81>{};
+            if (!d || CountBalls(board) == 0 || d != lastDesk || board != lastBoard) {
+                lastDesk = d;
+                lastBoard = board;
+                steady.start();
+                return false;
+            }
+            if (steady.elapsed() < 400) {
+                return false;
+            }
+            desk_ = *d;
+            geometry_ = *g;
+            return true;
+        },
+        std::max<int>(1000, timeoutMs - static_cast<int>(clock.elapsed())), 200);
+    if (!settled) {
+        failure_ =
+            QStringLiteral("the Desk with its first balls never showed, or never held still");
     }
-    failure_ = QStringLiteral("the Desk with its first balls never showed, or never held still");
-    return false;
+    return settled;
+}
+
+bool RunningGame::ChooseMenuItem(const QString& menuKey, int downs) {
+    // The open menu is a window of its own: one that was not there before.
+    const QStringList before = x_.VisibleWindows();
+    x_.Key(menuKey);
+    const bool shown = WaitUntil(
+        [&] {
+            const QStringList now = x_.VisibleWindows();
+            return std::any_of(now.begin(), now.end(),
+                               [&](const QString& id) { return !before.contains(id); });
+        },
+        10000);
+    if (!shown) {
+        return false;
+    }
+    QString keys;
+    for (int i = 0; i < downs; ++i) {
+        keys += QStringLiteral("Down ");
+    }
+    x_.Key(keys + QStringLiteral("Return"));
+    return true;
+}
+
+std::optional<QString> RunningGame::FindDialog(const QString& name, int timeoutMs) {
+    const auto id = x_.FindWindow(
+        name, [this](const QString& candidate) { return candidate != windowId_; }, timeoutMs);
+    if (id && x_.Activate(*id)) {
+        return id;
+    }
+    return std::nullopt;
 }
 
 bool RunningGame::Close() {
     // Alt+F4 is openbox's Close: the window manager's close request, which
     // both builds answer by saving their settings and ending.
-    x_.Activate(windowId_);
+    if (!x_.Activate(windowId_)) {
+        failure_ = QStringLiteral("the main window never became active to be closed");
+        return false;
+    }
     x_.Key(QStringLiteral("alt+F4"));
     if (process_ == nullptr || !process_->waitForFinished(20000)) {
         failure_ = QStringLiteral("the program did not end after its window was closed");
@@ -137,45 +180,42 @@ void RunningGame::EnterFileName(const QString& unixPath) {
     // Shift+End select its text in either.
     x_.Key(QStringLiteral("Home shift+End"));
     x_.Type(PathForGame(unixPath));
-    SleepMs(200);
     x_.Key(QStringLiteral("Return"));
 }
 
 std::optional<std::array<int, 81>> RunningGame::WaitForBoard(
     const std::function<bool(const std::array<int, 81>&)>& done, int timeoutMs) {
-    for (int waited = 0; waited <= timeoutMs; waited += 100) {
-        const auto board = Board();
-        if (done(board)) {
-            return board;
-        }
-        SleepMs(100);
-    }
-    return std::nullopt;
+    std::optional<std::array<int, 81>> seen;
+    WaitUntil(
+        [&] {
+            const auto board = Board();
+            if (!done(board)) {
+                return false;
+            }
+            seen = board;
+            return true;
+        },
+        timeoutMs);
+    return seen;
 }
 
 bool RunningGame::WaitForGlow(int x, int y, int timeoutMs) {
     // The first of the four glow frames has no dot: several shots are read.
-    for (int waited = 0; waited <= timeoutMs; waited += 50) {
-        if (ShowsGlowDot(Shot(), desk_, x, y, scale_)) {
-            return true;
-        }
-        SleepMs(50);
-    }
-    return false;
+    return WaitUntil([&] { return ShowsGlowDot(Shot(), desk_, x, y, scale_); }, timeoutMs, 50);
 }
 
 void RunningGame::ClickCell(int x, int y, int button) {
     const QPoint p = CellCentre(desk_, x, y, scale_);
-    x_.MoveMouse(p.x(), p.y());
-    SleepMs(50);
-    x_.Click(button);
-    SleepMs(50);
+    // One xdotool run: the X server takes the pointer's move and the click
+    // in the order one connection sent them.
+    x_.Run(QStringLiteral("xdotool"),
+           {QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()),
+            QStringLiteral("click"), QString::number(button)});
 }
 
 void RunningGame::PointAtCell(int x, int y) {
     const QPoint p = CellCentre(desk_, x, y, scale_);
     x_.MoveMouse(p.x(), p.y());
-    SleepMs(80);
 }
 
 }  // namespace quorbals::e2e

@@ -3,7 +3,6 @@
 // its window and its Desk found on screen.
 #pragma once
 
-#include <QTemporaryDir>
 #include <optional>
 
 #include "tests/e2e/board_reader.h"
@@ -25,8 +24,16 @@ public:
     // Launch, then wait for the main window and the first game's balls.
     // False (with `failure` set) when the game did not come up.
     bool Start();
-    // Waits for the main window "Quorbals" and the dealt Desk in it.
+    // Waits for the main window (titled "Quorbals", 273 pixels wide) and
+    // the dealt Desk in it, standing still.
     bool FindMainWindow(int timeoutMs = 30000);
+    // Opens the menu of `menuKey` (its Alt key, "alt+g" for Game), waits
+    // until it shows and chooses the item `downs` places down; false when
+    // no menu came up.
+    bool ChooseMenuItem(const QString& menuKey, int downs);
+    // Waits for a window with this exact name other than the main window
+    // (a dialog, a message box) and gives it the focus.
+    std::optional<QString> FindDialog(const QString& name, int timeoutMs = 20000);
     // Closes the main window as the window manager does and waits until the
     // program has ended.
     bool Close();
@@ -40,7 +47,7 @@ public:
     void SetScale(int scale) { scale_ = scale; }
     int scale() const { return scale_; }
     XSession& x() { return x_; }
-    QString home() const { return home_.path(); }
+    QString home() const { return x_.home(); }
     QString dataDir() const;
     QPoint desk() const { return desk_; }
     WindowGeometry window() const { return geometry_; }
@@ -51,7 +58,7 @@ public:
         return program_.windows ? WindowsPath(unixPath) : unixPath;
     }
     // Replaces the text of a file dialog's name box with `unixPath` and
-    // confirms it.
+    // confirms it; the dialog must have the focus.
     void EnterFileName(const QString& unixPath);
 
     QImage Shot() const { return x_.Screenshot(); }
@@ -72,7 +79,6 @@ private:
 
     const GameProgram& program_;
     XSession x_;
-    QTemporaryDir home_;
     QString failure_;
     QProcess* process_ = nullptr;
     bool launchedBefore_ = false;

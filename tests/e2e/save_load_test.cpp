@@ -11,27 +11,23 @@
 namespace quorbals::e2e {
 namespace {
 
-// Waits until a window with this exact name is up, then for it to settle.
-bool WaitForWindow(XSession& x, const QString& name) {
-    const bool found = x.FindWindow(name, 10000).has_value();
-    SleepMs(400);
-    return found;
-}
-
-// Game menu: Start, High Scores, Clear High Scores, Load, Save.
-void OpenGameMenuItem(RunningGame& game, int downs) {
-    game.x().Key(QStringLiteral("alt+g"));
-    SleepMs(300);
-    QString keys;
-    for (int i = 0; i < downs; ++i)
-        keys += QStringLiteral("Down ");
-    game.x().Key(keys + QStringLiteral("Return"));
+// Game menu: Start, High Scores, Clear High Scores, Load, Save. The file
+// dialog takes the keys once it has the focus.
+void OpenFileDialog(RunningGame& game, int downs, const QString& title) {
+    ASSERT_TRUE(game.ChooseMenuItem(QStringLiteral("alt+g"), downs))
+        << "the Game menu did not open";
+    ASSERT_TRUE(game.FindDialog(title).has_value()) << "no dialog " << title.toStdString();
 }
 
 void Load(RunningGame& game, const QString& path) {
-    OpenGameMenuItem(game, 3);
-    ASSERT_TRUE(WaitForWindow(game.x(), QStringLiteral("Load game")));
+    OpenFileDialog(game, 3, QStringLiteral("Load game"));
     game.EnterFileName(path);
+}
+
+// Waits until the file has its full size: it shows as soon as the game has
+// created it, before the bytes are in.
+bool WaitForFileSize(const QString& path, qint64 size) {
+    return WaitUntil([&] { return QFileInfo(path).size() == size; }, 10000);
 }
 
 TEST(GameFile, SavedBoardComesBackAfterANewGame) {
@@ -40,20 +36,18 @@ TEST(GameFile, SavedBoardComesBackAfterANewGame) {
     const auto saved = game.Board();
     ASSERT_EQ(CountBalls(saved), 3);
 
-    OpenGameMenuItem(game, 4);
-    ASSERT_TRUE(WaitForWindow(game.x(), QStringLiteral("Save game")));
+    OpenFileDialog(game, 4, QStringLiteral("Save game"));
     const QString path = game.home() + QStringLiteral("/first");
     game.EnterFileName(path);
     // The default extension is added to a name typed without one.
-    for (int i = 0; i < 50 && !QFileInfo::exists(path + QStringLiteral(".kvx")); ++i) {
-        SleepMs(100);
-    }
-    ASSERT_EQ(QFileInfo(path + QStringLiteral(".kvx")).size(), 1320);
+    ASSERT_TRUE(WaitForFileSize(path + QStringLiteral(".kvx"), 1320))
+        << "no saved game of 1320 bytes";
 
-    // A new game (F2) until the board differs; then load the file back.
+    // A new game (F2) until the board differs; then load the file back. The
+    // save dialog has gone once the main window has the focus again.
+    ASSERT_TRUE(game.x().Activate(game.windowId()));
     std::optional<std::array<int, 81>> other;
     for (int tries = 0; tries < 5 && !other; ++tries) {
-        SleepMs(300);
         game.x().Key(QStringLiteral("F2"));
         other = game.WaitForBoard([&](const auto& b) { return b != saved && CountBalls(b) == 3; },
                                   2000);
@@ -81,19 +75,21 @@ TEST(GameFile, DamagedFileIsRefusedWithItsMessageAndTheGameStays) {
     Load(game, path);
     // The message box "... is invalid or corrupt!" is titled "Quorbals" as
     // the main window is.
-    bool boxShown = false;
-    for (int i = 0; i < 50 && !boxShown; ++i) {
-        boxShown = game.x().Windows(QStringLiteral("Quorbals")).size() > 1;
-        SleepMs(100);
-    }
+    const auto box = game.FindDialog(QStringLiteral("Quorbals"));
     game.x().Screenshot().save(ShotPath(QStringLiteral("damaged")));
-    ASSERT_TRUE(boxShown) << "no message box for the damaged file";
+    ASSERT_TRUE(box.has_value()) << "no message box for the damaged file";
     game.x().Key(QStringLiteral("Return"));
-    for (int i = 0; i < 50 && game.x().Windows(QStringLiteral("Quorbals")).size() > 1; ++i) {
-        SleepMs(100);
-    }
-    EXPECT_EQ(game.x().Windows(QStringLiteral("Quorbals")).size(), 1);
-    EXPECT_EQ(game.Board(), board);
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return game.x().Windows(QStringLiteral("Quorbals")) == QStringList{game.windowId()};
+        },
+        10000))
+        << "the message box did not close";
+    // The Desk is drawn again where the box stood.
+    EXPECT_TRUE(game.WaitForBoard([&](const auto& b) { return b == board; }).has_value())
+        << "the board changed:\n"
+        << BoardText(game.Board()) << "instead of\n"
+        << BoardText(board);
 }
 
 }  // namespace

@@ -51,21 +51,30 @@ bool StartScaled(RunningGame& game, int dpi, int scale) {
     return SetLogPixels(game, dpi) && game.Start();
 }
 
-// The size of the window called `name`, waiting for it to show.
-std::optional<QSize> WindowSize(const XSession& x, const QString& name, int pollMs = 200) {
-    const auto id = x.FindWindow(name, 20000, pollMs);
-    const auto g = id ? x.Geometry(*id) : std::nullopt;
-    return g ? std::optional<QSize>(QSize(g->width, g->height)) : std::nullopt;
+// The size of the window called `name` once it has the size `expected`,
+// or, when it never gets it, the size it last had: a window is mapped
+// before the program has sized it.
+std::optional<QSize> WindowSize(const XSession& x, const QString& name, QSize expected,
+                                int pollMs = 200) {
+    std::optional<QSize> seen;
+    WaitUntil(
+        [&] {
+            for (const QString& id : x.Windows(name)) {
+                if (const auto g = x.Geometry(id)) {
+                    seen = QSize(g->width, g->height);
+                    if (*seen == expected) {
+                        return true;
+                    }
+                }
+            }
+            return false;
+        },
+        20000, pollMs);
+    return seen;
 }
 
 bool WaitUntilGone(const XSession& x, const QString& name) {
-    for (int i = 0; i < 100; ++i) {
-        if (x.Windows(name).isEmpty()) {
-            return true;
-        }
-        SleepMs(100);
-    }
-    return false;
+    return WaitUntil([&] { return x.Windows(name).isEmpty(); }, 10000);
 }
 
 // Each of the ten lines across the Desk and the ten down it is black for
@@ -119,7 +128,8 @@ TEST(ScaledScreen, WindowsAtTheWholeMultipleAndAClickLandsOnItsCell) {
         ASSERT_TRUE(SetLogPixels(game, screen.dpi));
         ASSERT_TRUE(game.Launch()) << game.failure().toStdString();
         // The splash: the About box without a border, 273 x 273 times the multiple.
-        EXPECT_EQ(WindowSize(game.x(), QStringLiteral("About"), 50), QSize(273 * s, 273 * s));
+        EXPECT_EQ(WindowSize(game.x(), QStringLiteral("About"), QSize(273 * s, 273 * s), 50),
+                  QSize(273 * s, 273 * s));
         ASSERT_TRUE(game.FindMainWindow()) << game.failure().toStdString();
         // The X window holds the menu bar and the play area under it; the
         // Desk lies 5 pixels in from the left and 7 up from the bottom of
@@ -154,13 +164,15 @@ TEST(ScaledScreen, WindowsAtTheWholeMultipleAndAClickLandsOnItsCell) {
         // which is what their X windows hold, at the same multiple.
         game.x().Activate(game.windowId());
         game.x().Key(QStringLiteral("alt+h a"));
-        EXPECT_EQ(WindowSize(game.x(), QStringLiteral("About")), QSize(273 * s, 273 * s));
+        EXPECT_EQ(WindowSize(game.x(), QStringLiteral("About"), QSize(273 * s, 273 * s)),
+                  QSize(273 * s, 273 * s));
         game.x().Key(QStringLiteral("Escape"));
         EXPECT_TRUE(WaitUntilGone(game.x(), QStringLiteral("About")));
         game.x().Activate(game.windowId());
         game.x().Key(QStringLiteral("alt+g h"));
-        EXPECT_EQ(WindowSize(game.x(), QStringLiteral("Quorbals High Scores")),
-                  QSize(282 * s, 320 * s));
+        EXPECT_EQ(
+            WindowSize(game.x(), QStringLiteral("Quorbals High Scores"), QSize(282 * s, 320 * s)),
+            QSize(282 * s, 320 * s));
         game.x().Key(QStringLiteral("Return"));
         EXPECT_TRUE(WaitUntilGone(game.x(), QStringLiteral("Quorbals High Scores")));
         EXPECT_TRUE(game.Close()) << game.failure().toStdString();

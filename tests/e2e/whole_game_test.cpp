@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "tests/e2e/running_game.h"
 
@@ -90,25 +91,19 @@ TEST(WholeGame, PlayedToTheEndWithTheNameEnteredInTheTable) {
 
     // OK "Game over!", then name the entry. Each new window is given the
     // focus first: under Wine it may still lie with the window under it.
-    SleepMs(500);
-    for (const QString& id : game.x().Windows(QStringLiteral("Quorbals"))) {
-        if (id != game.windowId())
-            game.x().Activate(id);
-    }
+    ASSERT_TRUE(game.FindDialog(QStringLiteral("Quorbals")).has_value())
+        << "the game-over box never took the focus";
     game.x().Key(QStringLiteral("Return"));
-    const auto table = game.x().FindWindow(QStringLiteral("Quorbals High Scores"), 10000);
-    ASSERT_TRUE(table.has_value());
-    SleepMs(500);
-    game.x().Activate(*table);
+    const auto table = game.FindDialog(QStringLiteral("Quorbals High Scores"));
+    ASSERT_TRUE(table.has_value()) << "no high-score table with the focus";
     game.x().Type(QStringLiteral("Tester"));
-    SleepMs(200);
     game.x().Screenshot().save(ShotPath(QStringLiteral("hiscores")));
     game.x().Key(QStringLiteral("Return"));
 
+    // The table's file shows as soon as it is created, before its bytes are in.
     const QString scoreFile = game.dataDir() + QStringLiteral("/quorbals.scr");
-    for (int i = 0; i < 50 && !QFile::exists(scoreFile); ++i) {
-        SleepMs(100);
-    }
+    EXPECT_TRUE(WaitUntil([&] { return QFileInfo(scoreFile).size() == 28; }, 10000))
+        << "no score table of 28 bytes";
     QFile f(scoreFile);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << scoreFile.toStdString();
     const QByteArray bytes = f.readAll();
@@ -124,7 +119,8 @@ TEST(WholeGame, PlayedToTheEndWithTheNameEnteredInTheTable) {
     // A fresh game: three balls and the score label back at "0".
     const auto fresh = game.WaitForBoard([](const Board& b) { return CountBalls(b) == 3; });
     EXPECT_TRUE(fresh.has_value());
-    EXPECT_EQ(game.Shot().copy(scoreLabel), zeroScore);
+    EXPECT_TRUE(WaitUntil([&] { return game.Shot().copy(scoreLabel) == zeroScore; }, 10000))
+        << "the score label did not go back to 0";
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
 #include "tests/e2e/x_session.h"
 
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QThread>
+#include <cstdio>
 
 namespace quorbals::e2e {
 
@@ -8,43 +12,129 @@ void SleepMs(int ms) {
     QThread::msleep(static_cast<unsigned long>(ms));
 }
 
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs, int pollMs) {
+    // Timed by the clock, not by counting polls: on a busy machine each
+    // look (a screenshot, a tool started) takes time of its own.
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        if (done()) {
+            return true;
+        }
+        if (clock.elapsed() >= timeoutMs) {
+            return false;
+        }
+        SleepMs(pollMs);
+    }
+}
+
 XSession::XSession() {
+    if (!home_.isValid()) {
+        failure_ = QStringLiteral("no temporary home folder");
+        return;
+    }
+    for (const char* folder : {"data", "config", "cache", "state", "runtime"}) {
+        QDir(home_.path()).mkpath(QLatin1String(folder));
+    }
+    QFile::setPermissions(home_.path() + QStringLiteral("/runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // Another X server starting beside this one (other tests, other users)
+    // may take the display number this one picked, and this one then ends:
+    // a few tries, each with a fresh server.
+    for (int attempt = 0; attempt < 3 && !ok_; ++attempt) {
+        ok_ = StartDisplay() && StartWindowManager();
+        if (!ok_) {
+            std::fprintf(stderr, "private X session, try %d: %s\n", attempt + 1,
+                         qPrintable(failure_));
+            Stop(wm_.get());
+            Stop(xvfb_.get());
+        }
+    }
+}
+
+bool XSession::StartDisplay() {
     xvfb_ = std::make_unique<QProcess>();
+    xvfb_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // -displayfd 1: Xvfb picks a free display and prints its number.
+    // -noreset: otherwise the server starts over whenever its last client
+    // leaves (the check below that it answers), and refuses whoever
+    // connects meanwhile (the window manager).
     xvfb_->start(QStringLiteral("Xvfb"),
                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                   QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                  QStringLiteral("tcp")});
+                  QStringLiteral("tcp"), QStringLiteral("-noreset")});
     if (!xvfb_->waitForStarted(10000)) {
-        return;
+        failure_ = QStringLiteral("Xvfb did not start");
+        return false;
     }
     QByteArray number;
-    for (int i = 0; i < 200 && !number.contains('\n'); ++i) {
-        xvfb_->waitForReadyRead(100);
-        number += xvfb_->readAllStandardOutput();
-    }
+    WaitUntil(
+        [&] {
+            xvfb_->waitForReadyRead(100);
+            number += xvfb_->readAllStandardOutput();
+            return number.contains('\n') || xvfb_->state() == QProcess::NotRunning;
+        },
+        20000, 0);
     number = number.trimmed();
     if (number.isEmpty()) {
-        return;
+        failure_ = QStringLiteral("Xvfb gave no display number");
+        return false;
     }
     display_ = QStringLiteral(":") + QString::fromLatin1(number);
+    // The display answers, and it is this server that answers.
+    const bool answers = WaitUntil(
+        [&] {
+            return xvfb_->state() == QProcess::NotRunning ||
+                   Run(QStringLiteral("xprop"),
+                       {QStringLiteral("-root"), QStringLiteral("-len"), QStringLiteral("0")})
+                       .has_value();
+        },
+        20000);
+    if (!answers || xvfb_->state() == QProcess::NotRunning) {
+        failure_ =
+            QStringLiteral("Xvfb on ") + display_ + QStringLiteral(" ended or never answered");
+        return false;
+    }
+    return true;
+}
 
+bool XSession::StartWindowManager() {
     wm_ = std::make_unique<QProcess>();
     wm_->setProcessEnvironment(environment());
+    wm_->setProcessChannelMode(QProcess::ForwardedChannels);
     wm_->start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
     if (!wm_->waitForStarted(10000)) {
-        return;
+        failure_ = QStringLiteral("openbox did not start");
+        return false;
     }
-    // Give the window manager a moment to take over the root window.
-    for (int i = 0; i < 50; ++i) {
-        auto out = Run(QStringLiteral("xprop"),
-                       {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
-        if (out && out->contains("window id")) {
-            break;
+    // Until the window manager has taken over the root window, no window
+    // would ever become active.
+    const bool managing = WaitUntil(
+        [this] {
+            if (wm_->state() == QProcess::NotRunning) {
+                return true;
+            }
+            auto out = Run(QStringLiteral("xprop"),
+                           {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
+            return out && out->contains("window id");
+        },
+        20000);
+    if (!managing || wm_->state() == QProcess::NotRunning ||
+        xvfb_->state() == QProcess::NotRunning) {
+        failure_ = QStringLiteral("openbox never took over ") + display_;
+        return false;
+    }
+    return true;
+}
+
+void XSession::Stop(QProcess* p) {
+    if (p && p->state() != QProcess::NotRunning) {
+        p->terminate();
+        if (!p->waitForFinished(3000)) {
+            p->kill();
+            p->waitForFinished(3000);
         }
-        SleepMs(100);
     }
-    ok_ = true;
 }
 
 XSession::~XSession() {
@@ -57,20 +147,20 @@ XSession::~XSession() {
             }
         }
     }
-    for (QProcess* p : {wm_.get(), xvfb_.get()}) {
-        if (p && p->state() != QProcess::NotRunning) {
-            p->terminate();
-            if (!p->waitForFinished(3000)) {
-                p->kill();
-                p->waitForFinished(3000);
-            }
-        }
-    }
+    Stop(wm_.get());
+    Stop(xvfb_.get());
 }
 
 QProcessEnvironment XSession::environment() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display_);
+    const QString home = home_.path();
+    env.insert(QStringLiteral("HOME"), home);
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/cache"));
+    env.insert(QStringLiteral("XDG_STATE_HOME"), home + QStringLiteral("/state"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/runtime"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     return env;
@@ -107,16 +197,30 @@ std::optional<QByteArray> XSession::Run(const QString& program, const QStringLis
 }
 
 std::optional<QString> XSession::FindWindow(const QString& name, int timeoutMs, int pollMs) const {
-    for (int waited = 0;; waited += pollMs) {
-        const QStringList ids = Windows(name);
-        if (!ids.isEmpty()) {
-            return ids.first();
-        }
-        if (waited >= timeoutMs) {
-            return std::nullopt;
-        }
-        SleepMs(pollMs);
-    }
+    return FindWindow(
+        name, [](const QString&) { return true; }, timeoutMs, pollMs);
+}
+
+std::optional<QString> XSession::FindWindow(const QString& name,
+                                            const std::function<bool(const QString&)>& wanted,
+                                            int timeoutMs, int pollMs) const {
+    std::optional<QString> found;
+    WaitUntil(
+        [&] {
+            for (const QString& id : Windows(name)) {
+                if (wanted(id)) {
+                    found = id;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs, pollMs);
+    return found;
+}
+
+QStringList XSession::VisibleWindows() const {
+    return Windows(QStringLiteral(".*"));
 }
 
 QStringList XSession::Windows(const QString& name) const {
@@ -163,9 +267,18 @@ QString XSession::ActiveWindow() const {
     return out ? QString::fromLatin1(*out).trimmed() : QString();
 }
 
-void XSession::Activate(const QString& windowId) const {
-    Run(QStringLiteral("xdotool"),
-        {QStringLiteral("windowactivate"), QStringLiteral("--sync"), windowId}, 5000);
+bool XSession::Activate(const QString& windowId, int timeoutMs) const {
+    // A request the window manager may not grant at once (a window still
+    // being mapped), so asked again until the window is active.
+    return WaitUntil(
+        [&] {
+            if (ActiveWindow() == windowId) {
+                return true;
+            }
+            Run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), windowId}, 5000);
+            return ActiveWindow() == windowId;
+        },
+        timeoutMs, 100);
 }
 
 QImage XSession::Screenshot() const {

@@ -43,6 +43,9 @@ for tool in Xvfb openbox xdotool xprop desktop-file-validate appstreamcli timeou
 done
 
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/quorbals-install.XXXXXX") || fail "no temporary folder"
+# A home of its own for everything from here on, the validators included.
+. "$(dirname "$0")/../../tools/test-env.sh"
+quorbals_test_home "$tmp/home"
 root=${given_root:-$tmp/root}
 root=${root%/}
 program_dir=$root/usr/lib/quorbals
@@ -134,7 +137,9 @@ fi
 note "desktop entry and metadata are valid"
 
 # --- The installed game on a private display --------------------------------
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$tmp/display" 2>"$tmp/xvfb.log" &
+# -noreset: otherwise the server starts over whenever its last client leaves
+# (a look with xprop) and refuses whoever connects meanwhile.
+Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset >"$tmp/display" 2>"$tmp/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do
     grep -q '^[0-9][0-9]*$' "$tmp/display" 2>/dev/null && break
@@ -146,13 +151,9 @@ display_number=$(head -n1 "$tmp/display" 2>/dev/null)
 export DISPLAY=:$display_number
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM SESSION_MANAGER
 
-# A home of its own; no session bus and no sound server of the real user, and
-# nothing that could start one behind the test's back.
-home=$tmp/home
-mkdir -p "$home" "$tmp/runtime" "$tmp/cwd"
-chmod 700 "$tmp/runtime"
-export HOME=$home XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config
-export XDG_CACHE_HOME=$home/cache XDG_RUNTIME_DIR=$tmp/runtime
+# No session bus and no sound server of the real user, and nothing that could
+# start one behind the test's back.
+mkdir -p "$tmp/cwd"
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$tmp/no-bus
 export PULSE_SERVER=unix:$tmp/no-sound-server
 
@@ -198,17 +199,52 @@ show_game_log() {
     cat "$tmp/game.log" >&2
 }
 
-# Message boxes carry the program's name too: the main window is the one
-# 273 pixels wide.
+# main_window: the id of the visible window titled exactly "Quorbals" that is
+# 273 pixels wide, or nothing. Message boxes carry the program's name too, and
+# the main window is mapped before it is sized: any other window of that name
+# is not (yet) the one looked for.
+main_window() {
+    local id WIDTH HEIGHT X Y SCREEN WINDOW
+    for id in $(xdotool search --onlyvisible --name '^Quorbals$' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)"
+        if [ "${WIDTH:-}" = 273 ]; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+# until_true SECONDS COMMAND...: runs the command every tenth of a second until
+# it succeeds; fails when it has not within the given time.
+until_true() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+window_is_main() {
+    window=$(main_window)
+}
 window=
-for id in $(timeout 20 xdotool search --sync --onlyvisible --name '^Quorbals$' 2>/dev/null); do
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-    if [ "$WIDTH" = 273 ]; then
-        window=$id
-        break
-    fi
-done
-[ -n "$window" ] || { show_game_log; fail "the window titled Quorbals did not come up"; }
+until_true 30 window_is_main ||
+    { show_game_log; fail "the window titled Quorbals did not come up 273 pixels wide"; }
+# The first activation places the window again once its frame is known:
+# clicks go in only once it is active and stands still.
+xdotool windowactivate --sync "$window" >/dev/null 2>&1
+last_geometry=
+geometry_settled() {
+    local now
+    now=$(xdotool getwindowgeometry --shell "$window" 2>/dev/null)
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ] && [ "$now" = "$last_geometry" ] &&
+        return 0
+    last_geometry=$now
+    return 1
+}
+until_true 20 geometry_settled ||
+    { show_game_log; fail "the main window never became active and stood still"; }
+eval "$(xdotool getwindowgeometry --shell "$window")"
 main_height=$HEIGHT
 note "the main window came up ($WIDTH x $HEIGHT)"
 
@@ -234,21 +270,22 @@ note "the help file's pages are readable"
 # its panel, the panel under the 33 pixels of the score panel (sharing one
 # line), all under the menu bar; cells are 29 pixels apart.
 menu_height=$((main_height - 306))
-sound_heard=
+sound_opened() {
+    grep -rq '\.wav", O_RDONLY' "$trace"
+}
 if [ -n "$trace" ]; then
     xdotool windowactivate --sync "$window" >/dev/null 2>&1
+    # Cell by cell until one click has opened a sound; the game may answer a
+    # click a little later, so the last clicks' sound is waited for.
     for y in 0 1 2 3 4 5 6 7 8; do
         for x in 0 1 2 3 4 5 6 7 8; do
             xdotool mousemove --window "$window" $((5 + 29 * x + 15)) \
                 $((menu_height + 32 + 5 + 29 * y + 15)) click 1
             sleep 0.05
-            if grep -rq '\.wav", O_RDONLY' "$trace"; then
-                sound_heard=yes
-                break 2
-            fi
+            sound_opened && break 2
         done
     done
-    [ -n "$sound_heard" ] || { show_game_log; fail "no click on the Desk opened a sound"; }
+    until_true 10 sound_opened || { show_game_log; fail "no click on the Desk opened a sound"; }
 fi
 
 # Closing the main window ends the program, help window and all.

@@ -27,11 +27,9 @@ fail() {
 }
 
 work=$(mktemp -d)
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
-# The prefix's Documents and Desktop links, and any menu entry, stay in the
-# run's own folder.
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
-mkdir -p "$HOME"
+. "$(dirname "$0")/../../tools/test-env.sh"
+quorbals_wine_env "$work/prefix"
+quorbals_test_home "$work/home"
 cleanup() {
     "$WINESERVER" -k 2>/dev/null
     rm -rf "$work"

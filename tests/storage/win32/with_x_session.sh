@@ -14,6 +14,9 @@ prefix=$1
 shift
 
 work=$(mktemp -d)
+# The window manager's log and whatever else the session writes stay in it.
+. "$(dirname "$0")/../../../tools/test-env.sh"
+quorbals_test_home "$work/home"
 xvfb_pid=
 wm_pid=
 finish() {
@@ -24,8 +27,10 @@ finish() {
 }
 trap finish EXIT
 
-# Xvfb picks a free display and writes its number.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+# Xvfb picks a free display and writes its number; -noreset keeps it from
+# starting over (and refusing connections meanwhile) when a look with xprop
+# was its last client.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
     [ -s "$work/display" ] && break
@@ -40,10 +45,18 @@ export DISPLAY
 
 openbox --sm-disable >/dev/null 2>&1 &
 wm_pid=$!
-for _ in $(seq 50); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+wm_ready=
+for _ in $(seq 100); do
+    if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; then
+        wm_ready=yes
+        break
+    fi
     sleep 0.1
 done
+if [ -z "$wm_ready" ]; then
+    echo "with_x_session.sh: openbox did not take over the display" >&2
+    exit 1
+fi
 
 status=0
 "$@" || status=$?
