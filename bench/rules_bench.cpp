@@ -6,9 +6,9 @@
 
 #include "bench/bench_registry.h"
 #include "bench/board_corpus.h"
-#include "game/null_effects.h"
 #include "game/lines.h"
 #include "game/move.h"
+#include "game/null_effects.h"
 #include "game/path_search.h"
 #include "game/spawning.h"
 #include "game/turn_cycle.h"

@@ -15,7 +15,7 @@ build-essential cmake pkg-config
 qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev
 qt6-qpa-plugins
 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-libchm-dev
+libchm-dev libxcb1-dev
 fonts-liberation
 "
 

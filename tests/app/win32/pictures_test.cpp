@@ -3,10 +3,10 @@
 // follows the icon files' recipe.
 #include <gtest/gtest.h>
 
-#include "view/win32/bevel_paint.h"
-#include "view/win32/picture_bitmap.h"
 #include "app/win32/program_icon_art.h"
 #include "view/sprite_sheets.h"
+#include "view/win32/bevel_paint.h"
+#include "view/win32/picture_bitmap.h"
 
 namespace quorbals {
 namespace {
