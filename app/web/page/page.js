@@ -57,6 +57,22 @@ function updateActive() {
     }
 }
 
+// The main window and the high-score dialog are built when the game first
+// asks for them, after the splash is up: its second covers the building.
+function mainWindow() {
+    if (!main) {
+        buildMainWindow();
+    }
+    return main;
+}
+
+function highScores() {
+    if (!hiscores) {
+        hiscores = new HighScoreDialog(tables.highScores, kOrnaments);
+    }
+    return hiscores;
+}
+
 function buildMainWindow() {
     const layout = tables.main;
     main = new DesktopWindow({caption: layout.caption, role: "application", buttons: "main",
@@ -178,27 +194,33 @@ const page = {
     showMainWindow() {
         // As the message loop shows the window (FormShow), then activates
         // it once the start-up has returned.
-        main.show();
+        mainWindow().show();
         menu.enableAll();
         access.focus();
         queueMicrotask(updateActive);
+        setTimeout(registerServiceWorker, 0);
     },
     showEnded(status) {
         showEndedNote(status);
     },
     setScoreText(text) {
+        mainWindow();
         play.setScoreText(text);
     },
     paintDesk(heap, heap32, pixels, width, height, rects, count, cursor, cursorCount) {
+        mainWindow();
         play.paintDesk(heap, pixels, width, height, rects, count, heap32, cursor, cursorCount);
     },
     updateAccessibleDesk(json) {
+        mainWindow();
         access.update(JSON.parse(json));
     },
     announce(text) {
+        mainWindow();
         access.announce(text);
     },
     paintPreview(slot, heap, pixels, width, height) {
+        mainWindow();
         play.paintPreview(slot, heap, pixels, width, height);
     },
     runLater(what) {
@@ -216,15 +238,17 @@ const page = {
         return [0, 0, ...viewportSize()];
     },
     windowRect() {
-        return main.rect();
+        return mainWindow().rect();
     },
     moveWindow(left, top) {
-        main.moveTo(left, top);
+        mainWindow().moveTo(left, top);
     },
     soundChecked() {
+        mainWindow();
         return menu.checked(commandOf("MI_OptionsSound")) ? 1 : 0;
     },
     setSoundChecked(on) {
+        mainWindow();
         menu.setChecked(commandOf("MI_OptionsSound"), on !== 0);
     },
     playWave(name) {
@@ -249,16 +273,16 @@ const page = {
         window.open(url, "_blank", "noopener");
     },
     setScoreCell(row, column, text) {
-        hiscores.setCell(row, column, text);
+        highScores().setCell(row, column, text);
     },
     showNameBox(left, top, name) {
-        hiscores.showNameBox(left, top, name);
+        highScores().showNameBox(left, top, name);
     },
     hideNameBox() {
-        hiscores.hideNameBox();
+        highScores().hideNameBox();
     },
     runHighScores() {
-        return hiscores.runModal(modals);
+        return highScores().runModal(modals);
     },
 };
 
@@ -269,14 +293,18 @@ function start() {
         onRuntimeInitialized() {
             game = this;
             tables = JSON.parse(game.UTF8ToString(game._quorbals_tables()));
-            buildMainWindow();
-            hiscores = new HighScoreDialog(tables.highScores, kOrnaments);
             listenToKeys();
-            watchScale(() => play.rescale());
+            watchScale(() => play?.rescale());
             // Leaving the page closes the window as far as the settings go.
             window.addEventListener("pagehide", () => game._quorbals_page_hidden());
         },
     });
+}
+
+// The service worker, which keeps the whole site for playing offline, is
+// registered once the game is up, so that its copying of every file does
+// not compete with the page's own start.
+function registerServiceWorker() {
     if ("serviceWorker" in navigator && location.protocol !== "file:") {
         navigator.serviceWorker.register("sw.js").catch(() => {});
     }

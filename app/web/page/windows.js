@@ -64,6 +64,7 @@ export class DesktopWindow {
         }
         this.left = 0;
         this.top = 0;
+        this.size = null;
         this.onClose = null;
         if (options.borderless) {
             this.root.classList.add("borderless");
@@ -141,11 +142,20 @@ export class DesktopWindow {
 
     applyScale() {
         this.root.style.transform = `scale(${Scale.factor})`;
+        this.size = null;
         this.moveTo(this.left, this.top);
     }
 
-    // The outer size in CSS pixels of the page.
+    // The outer size in CSS pixels of the page; measured once per scale,
+    // since the game asks for it often and a window keeps its size.
     outerSize() {
+        if (!this.size) {
+            this.size = this.measure();
+        }
+        return this.size;
+    }
+
+    measure() {
         const hidden = this.root.hidden;
         if (hidden) {
             this.root.style.visibility = "hidden";
