@@ -3,7 +3,7 @@
 // file picker.
 
 import { DesktopWindow, element } from "./windows.js";
-import { pushButton } from "./dialogs.js";
+import { pushButton, sizedBox } from "./dialogs.js";
 
 // The save dialog: a name to download the saved game under. Resolves the
 // typed name, or null when cancelled.
@@ -24,15 +24,8 @@ export function askSaveName(modals, offered) {
         const buttons = element("div", "box-buttons", w.client);
         const save = pushButton(buttons, "Save", true);
         const cancel = pushButton(buttons, "Cancel", false);
-        w.attachClient("auto", "auto");
-        w.client.style.width = "";
-        w.client.style.height = "";
-        const entry = {window: w};
-        const finish = (answer) => {
-            modals.pop(entry);
-            w.root.remove();
-            resolve(answer);
-        };
+        const entry = sizedBox(modals, w, resolve);
+        const finish = entry.finish;
         save.addEventListener("click", () => finish(name.value));
         cancel.addEventListener("click", () => finish(null));
         w.onClose = () => finish(null);

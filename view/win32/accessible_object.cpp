@@ -100,6 +100,32 @@ void AccessibleObject::ToVariant(LONG child, VARIANT* out) const {
     out->lVal = child;
 }
 
+HRESULT AccessibleObject::NoText(BSTR* text) const {
+    if (!text) {
+        return E_POINTER;
+    }
+    *text = nullptr;
+    return Live() ? DISP_E_MEMBERNOTFOUND : CO_E_OBJNOTCONNECTED;
+}
+
+HRESULT AccessibleObject::ChildNumber(const VARIANT& id, VARIANT* out,
+                                      LONG (AccessibleObject::*number)(LONG) const) const {
+    if (!out) {
+        return E_POINTER;
+    }
+    VariantInit(out);
+    if (!Live()) {
+        return CO_E_OBJNOTCONNECTED;
+    }
+    const LONG which = ChildFrom(id);
+    if (which < 0) {
+        return E_INVALIDARG;
+    }
+    out->vt = VT_I4;
+    out->lVal = (this->*number)(which);
+    return S_OK;
+}
+
 LRESULT AccessibleObject::AnswerGetObject(WPARAM wParam) {
     if (!Live()) {
         return 0;
@@ -174,61 +200,23 @@ HRESULT STDMETHODCALLTYPE AccessibleObject::get_accName(VARIANT id, BSTR* name) 
 }
 
 HRESULT STDMETHODCALLTYPE AccessibleObject::get_accValue(VARIANT, BSTR* value) {
-    if (!value) {
-        return E_POINTER;
-    }
-    *value = nullptr;
-    return Live() ? DISP_E_MEMBERNOTFOUND : CO_E_OBJNOTCONNECTED;
+    return NoText(value);
 }
 
 HRESULT STDMETHODCALLTYPE AccessibleObject::get_accDescription(VARIANT, BSTR* description) {
-    if (!description) {
-        return E_POINTER;
-    }
-    *description = nullptr;
-    return Live() ? DISP_E_MEMBERNOTFOUND : CO_E_OBJNOTCONNECTED;
+    return NoText(description);
 }
 
 HRESULT STDMETHODCALLTYPE AccessibleObject::get_accRole(VARIANT id, VARIANT* role) {
-    if (!role) {
-        return E_POINTER;
-    }
-    VariantInit(role);
-    if (!Live()) {
-        return CO_E_OBJNOTCONNECTED;
-    }
-    const LONG which = ChildFrom(id);
-    if (which < 0) {
-        return E_INVALIDARG;
-    }
-    role->vt = VT_I4;
-    role->lVal = Role(which);
-    return S_OK;
+    return ChildNumber(id, role, &AccessibleObject::Role);
 }
 
 HRESULT STDMETHODCALLTYPE AccessibleObject::get_accState(VARIANT id, VARIANT* state) {
-    if (!state) {
-        return E_POINTER;
-    }
-    VariantInit(state);
-    if (!Live()) {
-        return CO_E_OBJNOTCONNECTED;
-    }
-    const LONG which = ChildFrom(id);
-    if (which < 0) {
-        return E_INVALIDARG;
-    }
-    state->vt = VT_I4;
-    state->lVal = State(which);
-    return S_OK;
+    return ChildNumber(id, state, &AccessibleObject::State);
 }
 
 HRESULT STDMETHODCALLTYPE AccessibleObject::get_accHelp(VARIANT, BSTR* help) {
-    if (!help) {
-        return E_POINTER;
-    }
-    *help = nullptr;
-    return Live() ? DISP_E_MEMBERNOTFOUND : CO_E_OBJNOTCONNECTED;
+    return NoText(help);
 }
 
 HRESULT STDMETHODCALLTYPE AccessibleObject::get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) {
@@ -241,11 +229,7 @@ HRESULT STDMETHODCALLTYPE AccessibleObject::get_accHelpTopic(BSTR* file, VARIANT
 }
 
 HRESULT STDMETHODCALLTYPE AccessibleObject::get_accKeyboardShortcut(VARIANT, BSTR* shortcut) {
-    if (!shortcut) {
-        return E_POINTER;
-    }
-    *shortcut = nullptr;
-    return Live() ? DISP_E_MEMBERNOTFOUND : CO_E_OBJNOTCONNECTED;
+    return NoText(shortcut);
 }
 
 HRESULT STDMETHODCALLTYPE AccessibleObject::get_accFocus(VARIANT* id) {
@@ -281,11 +265,7 @@ HRESULT STDMETHODCALLTYPE AccessibleObject::get_accSelection(VARIANT* ids) {
 }
 
 HRESULT STDMETHODCALLTYPE AccessibleObject::get_accDefaultAction(VARIANT, BSTR* action) {
-    if (!action) {
-        return E_POINTER;
-    }
-    *action = nullptr;
-    return Live() ? DISP_E_MEMBERNOTFOUND : CO_E_OBJNOTCONNECTED;
+    return NoText(action);
 }
 
 HRESULT STDMETHODCALLTYPE AccessibleObject::accSelect(LONG, VARIANT) {

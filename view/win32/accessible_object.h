@@ -99,6 +99,11 @@ private:
     LONG ChildFrom(const VARIANT& id) const;
     // Puts a child into a VARIANT: the object of its own if it has one.
     void ToVariant(LONG child, VARIANT* out) const;
+    // The answer for a text this object never has (value, help and the like).
+    HRESULT NoText(BSTR* text) const;
+    // A child's role or state as a VT_I4 answer.
+    HRESULT ChildNumber(const VARIANT& id, VARIANT* out,
+                        LONG (AccessibleObject::*number)(LONG) const) const;
 
     HWND hwnd_;
     LONG references_ = 1;

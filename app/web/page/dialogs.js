@@ -97,6 +97,22 @@ export function pushButton(parent, text, isDefault) {
     return button;
 }
 
+// Sizes a box to what it holds and gives the entry it is pushed onto the
+// modal windows with; the entry's finish(answer) takes the box away and
+// resolves its promise with the answer.
+export function sizedBox(modals, w, resolve) {
+    w.attachClient("auto", "auto");
+    w.client.style.width = "";
+    w.client.style.height = "";
+    const entry = {window: w};
+    entry.finish = (answer) => {
+        modals.pop(entry);
+        w.root.remove();
+        resolve(answer);
+    };
+    return entry;
+}
+
 // A message box titled with the program's name: OK, or OK and Cancel for a
 // question. Resolves true for OK.
 export function showBox(modals, programName, kind, text) {
@@ -112,15 +128,8 @@ export function showBox(modals, programName, kind, text) {
         const buttons = element("div", "box-buttons", w.client);
         const ok = pushButton(buttons, "OK", true);
         const cancel = kind === 2 ? pushButton(buttons, "Cancel", false) : null;
-        w.attachClient("auto", "auto");
-        w.client.style.width = "";
-        w.client.style.height = "";
-        const entry = {window: w};
-        const finish = (answer) => {
-            modals.pop(entry);
-            w.root.remove();
-            resolve(answer);
-        };
+        const entry = sizedBox(modals, w, resolve);
+        const finish = entry.finish;
         ok.addEventListener("click", () => finish(true));
         cancel?.addEventListener("click", () => finish(false));
         w.onClose = () => finish(kind !== 2);

@@ -187,19 +187,8 @@ class Browser:
             pass
 
 
-# Reads the Desk canvas once and describes every cell: its ball colour (0-5,
-# -1 empty, -2 unknown), whether it shows the glow's white dot, and the route
-# arrow on it ({in: side, out: side or "end"}, sides "L", "R", "U", "D").
-READ_DESK_JS = r"""
-const canvases = [...document.querySelectorAll('#F_Main canvas')];
-const desk = canvases[canvases.length - 1];
-if (!desk) return null;
-const k = desk.width / 262;
-const data = desk.getContext('2d').getImageData(0, 0, desk.width, desk.height).data;
-const px = (x, y) => {
-    const i = ((y * k + (k >> 1)) * desk.width + (x * k + (k >> 1))) * 4;
-    return [data[i], data[i + 1], data[i + 2]];
-};
+# A pixel's ball colour (0-5), -1 for the button face, -2 for anything else.
+COLOUR_OF_JS = r"""
 const same = (p, r, g, b) => p[0] === r && p[1] === g && p[2] === b;
 const colourOf = (p) => {
     const [r, g, b] = p;
@@ -212,6 +201,21 @@ const colourOf = (p) => {
     if (R && g === 0 && b === 0) return 4;
     if (R && G && b === 0 && r === g) return 5;
     return -2;
+};
+"""
+
+# Reads the Desk canvas once and describes every cell: its ball colour (0-5,
+# -1 empty, -2 unknown), whether it shows the glow's white dot, and the route
+# arrow on it ({in: side, out: side or "end"}, sides "L", "R", "U", "D").
+READ_DESK_JS = COLOUR_OF_JS + r"""
+const canvases = [...document.querySelectorAll('#F_Main canvas')];
+const desk = canvases[canvases.length - 1];
+if (!desk) return null;
+const k = desk.width / 262;
+const data = desk.getContext('2d').getImageData(0, 0, desk.width, desk.height).data;
+const px = (x, y) => {
+    const i = ((y * k + (k >> 1)) * desk.width + (x * k + (k >> 1))) * 4;
+    return [data[i], data[i + 1], data[i + 2]];
 };
 const cells = [], dots = [], arrows = [];
 for (let y = 0; y < 9; ++y) {
@@ -242,20 +246,11 @@ return {scale: k, cells, dots, arrows, left: r.left, top: r.top, width: r.width,
 """
 
 # The colours the three preview canvases show.
-READ_PREVIEWS_JS = r"""
+READ_PREVIEWS_JS = COLOUR_OF_JS + r"""
 const canvases = [...document.querySelectorAll('#F_Main canvas')].slice(0, -1);
 return canvases.map((c) => {
     const k = c.width / 22;
-    const p = c.getContext('2d').getImageData(5 * k, 5 * k, 1, 1).data;
-    const [r, g, b] = p;
-    const R = r >= 128, G = g >= 128, B = b >= 128;
-    if (r === 0 && g === 0 && B) return 0;
-    if (r === 0 && G && B && g === b) return 1;
-    if (r === 0 && G && b === 0) return 2;
-    if (R && g === 0 && B && r === b) return 3;
-    if (R && g === 0 && b === 0) return 4;
-    if (R && G && b === 0 && r === g) return 5;
-    return -2;
+    return colourOf(c.getContext('2d').getImageData(5 * k, 5 * k, 1, 1).data);
 });
 """
 
