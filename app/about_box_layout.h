@@ -18,10 +18,10 @@ inline constexpr DesignRect kAboutIconImage{5, 5, 32, 32};             // Image1
 inline constexpr int kAboutTitleX = 80;
 inline constexpr int kAboutTitleY = 14;
 
-inline constexpr FontSpec kAboutBaseFont{"MS Sans Serif", 11, false};
-inline constexpr FontSpec kAboutTitleFont{"Arial", 24, true};
+inline constexpr DesignFont kAboutBaseFont{"MS Sans Serif", 11, false};
+inline constexpr DesignFont kAboutTitleFont{"Arial", 24, true};
 inline constexpr DesignColour kAboutTitleColour = kBlue;
-inline constexpr FontSpec kAboutLineFont{"Arial", 15, false};
+inline constexpr DesignFont kAboutLineFont{"Arial", 15, false};
 inline constexpr DesignColour kAboutLineColour = kBlack;
 
 struct AboutLine {

@@ -31,7 +31,7 @@ constexpr int WholeScaleForDpi(int dpi) {
 }
 
 // A font by family, character height in pixels and weight.
-struct FontSpec {
+struct DesignFont {
     const char* family = "";
     int pixelHeight = 0;
     bool bold = false;

@@ -45,7 +45,7 @@ inline constexpr int kNameBoxWidth = 151;
 inline constexpr int kNameBoxHeight = 22;
 
 // The grid, the button and the name box.
-inline constexpr FontSpec kHighScoreFont{"Arial", 13, true};
+inline constexpr DesignFont kHighScoreFont{"Arial", 13, true};
 inline constexpr DesignColour kNameBoxColour = kBlue;
 
 }  // namespace quorbals

@@ -36,8 +36,8 @@ constexpr DesignRect DeskImageInPlayArea() {
 // The score label: blue bold "System"; where no font of that name exists,
 // Arial's metrics at a 12-pixel em, whose 13-pixel character cell holds
 // seven digits in the label's 48 pixels.
-inline constexpr FontSpec kScoreFont{"System", 13, true};
-inline constexpr FontSpec kScoreFallbackFont{"Arial", 12, true};
+inline constexpr DesignFont kScoreFont{"System", 13, true};
+inline constexpr DesignFont kScoreFallbackFont{"Arial", 12, true};
 inline constexpr DesignColour kScoreColour = kBlue;
 
 }  // namespace quorbals

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include "app/qt/centring.h"
+#include "app/qt/design_to_qt.h"
 
 #include "app/about_box_layout.h"
 #include "app/program_texts.h"
@@ -14,13 +15,6 @@
 namespace quorbals {
 
 namespace {
-
-QFont MakeFont(const FontSpec& spec) {
-    QFont font(QString::fromLatin1(spec.family));
-    font.setPixelSize(spec.pixelHeight);
-    font.setBold(spec.bold);
-    return font;
-}
 
 void SetTextColour(QLabel* label, DesignColour colour) {
     QPalette pal = label->palette();
@@ -34,7 +28,7 @@ QLabel* MakeLine(QWidget* parent, const AboutLine& line) {
     label->setObjectName(QString::fromLatin1(line.name));
     label->setGeometry(line.rect.x, line.rect.y, line.rect.width, line.rect.height);
     label->setAlignment(Qt::AlignCenter);
-    label->setFont(MakeFont(kAboutLineFont));
+    label->setFont(ToQFont(kAboutLineFont));
     SetTextColour(label, kAboutLineColour);
     return label;
 }
@@ -47,7 +41,7 @@ QPixmap ProgramIcon32() {
 
 TF_About::TF_About(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromUtf8(kAboutCaption));
-    setFont(MakeFont(kAboutBaseFont));
+    setFont(ToQFont(kAboutBaseFont));
 
     P_Form = new BevelPanel(this, Bevel::Lowered, Bevel::Raised);
     P_Form->setGeometry(kAboutForm.x, kAboutForm.y, kAboutForm.width, kAboutForm.height);
@@ -64,7 +58,7 @@ TF_About::TF_About(QWidget* parent) : QDialog(parent) {
     Image1->setPixmap(ProgramIcon32());
 
     L_Title = new QLabel(QString::fromUtf8(kProgramName), P_Form);
-    L_Title->setFont(MakeFont(kAboutTitleFont));
+    L_Title->setFont(ToQFont(kAboutTitleFont));
     SetTextColour(L_Title, kAboutTitleColour);
     L_Title->move(kAboutTitleX, kAboutTitleY);
     L_Title->adjustSize();

@@ -15,6 +15,7 @@
 #include "app/program_texts.h"
 #include "app/qt/about_box.h"
 #include "app/qt/centring.h"
+#include "app/qt/design_to_qt.h"
 #include "app/qt/desk_keys.h"
 #include "app/qt/error_report.h"
 #include "assets/resources.h"
@@ -63,10 +64,6 @@ TF_Main::~TF_Main() = default;
 
 namespace {
 
-QRect ToQRect(const DesignRect& r) {
-    return QRect(r.x, r.y, r.width, r.height);
-}
-
 QKeySequence ShortcutKeys(MenuShortcut shortcut) {
     switch (shortcut) {
         case MenuShortcut::F1:
@@ -98,12 +95,7 @@ void TF_Main::BuildControls() {
     L_Scores->setGeometry(ToQRect(kScoreLabel));
     L_Scores->setAlignment(Qt::AlignCenter);
     const bool haveSystem = QFontDatabase::hasFamily(QString::fromLatin1(kScoreFont.family));
-    const FontSpec& spec = haveSystem ? kScoreFont : kScoreFallbackFont;
-    QFont scoreFont;
-    scoreFont.setFamilies({QString::fromLatin1(spec.family)});
-    scoreFont.setPixelSize(spec.pixelHeight);
-    scoreFont.setBold(spec.bold);
-    L_Scores->setFont(scoreFont);
+    L_Scores->setFont(ToQFont(haveSystem ? kScoreFont : kScoreFallbackFont));
     QPalette scorePal = L_Scores->palette();
     scorePal.setColor(QPalette::WindowText, QColor(QRgb(kScoreColour)));
     scorePal.setColor(QPalette::ButtonText, QColor(QRgb(kScoreColour)));

@@ -55,7 +55,7 @@ public:
         Open('[').Number(r.x).Number(r.y).Number(r.width).Number(r.height);
         return Close(']');
     }
-    Json& Font(const FontSpec& f) {
+    Json& Font(const DesignFont& f) {
         Open('{').Key("family").Text(f.family).Key("px").Number(f.pixelHeight);
         Key("bold").Boolean(f.bold);
         return Close('}');

@@ -4,7 +4,7 @@
 
 namespace quorbals {
 
-HFONT CreateDesignFont(const FontSpec& font, int scale) {
+HFONT CreateDesignFont(const DesignFont& font, int scale) {
     // A negative height asks for the characters' height in pixels.
     return CreateFontW(-font.pixelHeight * scale, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
                        FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,

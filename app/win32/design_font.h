@@ -7,6 +7,6 @@
 
 namespace quorbals {
 
-HFONT CreateDesignFont(const FontSpec& font, int scale);
+HFONT CreateDesignFont(const DesignFont& font, int scale);
 
 }  // namespace quorbals

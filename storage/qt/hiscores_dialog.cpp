@@ -15,6 +15,7 @@
 
 #include "app/high_score_commands.h"
 #include "app/qt/centring.h"
+#include "app/qt/design_to_qt.h"
 #include "assets/resources.h"
 #include "platform/qt/window_decorations.h"
 #include "storage/cp1251.h"
@@ -22,17 +23,6 @@
 namespace quorbals {
 
 namespace {
-
-QFont TableFont() {
-    QFont font(QString::fromLatin1(kHighScoreFont.family));
-    font.setPixelSize(kHighScoreFont.pixelHeight);
-    font.setBold(kHighScoreFont.bold);
-    return font;
-}
-
-QRect ToQRect(const DesignRect& r) {
-    return QRect(r.x, r.y, r.width, r.height);
-}
 
 // Draws every cell as the grid always looked: black text two pixels in from
 // the top-left corner, the header row on the button face with a raised
@@ -107,7 +97,7 @@ TF_Hiscores::TF_Hiscores(const ScoreTable& table, QWidget* parent)
     SG_Scores = new QTableWidget(kScoreGridRows, 3, P_Form);
     SG_Scores->setGeometry(ToQRect(kScoreGrid));
     SG_Scores->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    SG_Scores->setFont(TableFont());
+    SG_Scores->setFont(ToQFont(kHighScoreFont));
     SG_Scores->horizontalHeader()->hide();
     SG_Scores->verticalHeader()->hide();
     SG_Scores->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -147,7 +137,7 @@ TF_Hiscores::TF_Hiscores(const ScoreTable& table, QWidget* parent)
 
     BB_OK = new QPushButton(CheckMarkIcon(), QString::fromUtf8(kOkCaption), P_Form);
     BB_OK->setGeometry(ToQRect(kOkButton));
-    BB_OK->setFont(TableFont());
+    BB_OK->setFont(ToQFont(kHighScoreFont));
     BB_OK->setDefault(true);
     QPalette buttonPalette = BB_OK->palette();
     buttonPalette.setColor(QPalette::ButtonText, Qt::black);
@@ -158,7 +148,7 @@ TF_Hiscores::TF_Hiscores(const ScoreTable& table, QWidget* parent)
     const BoxPosition first = NameBoxPosition(0);
     E_EditName->setGeometry(first.left, first.top, kNameBoxWidth, kNameBoxHeight);
     E_EditName->setFrame(false);
-    E_EditName->setFont(TableFont());
+    E_EditName->setFont(ToQFont(kHighScoreFont));
     QPalette editPalette = E_EditName->palette();
     editPalette.setColor(QPalette::Text, QColor(QRgb(kNameBoxColour)));
     E_EditName->setPalette(editPalette);
