@@ -231,7 +231,6 @@ void MainCommands::WaitTimerTimer() {
         turn_.moved = g.move.color;
         turn_.movedTo = g.path.target;
     }
-    turnDesk_ = g.desk;
     turnScore_ = g.score;
     inTurn_ = true;
     Guard([this] { WaitTimerTick(app_.game, *this); });
@@ -306,22 +305,21 @@ void MainCommands::StopTimer(GameTimer timer) {
 
 void MainCommands::DrawBallTile(int x, int y, int color, int frame) {
     pictures_.desk.DrawBallTile(x, y, color, frame);
-    // Within a turn, only the previewed balls are drawn: they are placed.
-    if (inTurn_ && OnDesk(x, y)) {
-        turn_.placed.push_back({{x, y}, color});
-    }
 }
 
 void MainCommands::DrawEmptyTile(int x, int y) {
     pictures_.desk.DrawEmptyTile(x, y);
-    // Within a turn, a cell is emptied only when its line is removed.
-    if (inTurn_ && OnDesk(x, y)) {
-        BallColor color = turnDesk_[static_cast<std::size_t>(CellIndex(x, y))];
-        for (const PlacedBall& placed : turn_.placed) {
-            if (placed.cell == Cell{x, y}) {
-                color = placed.color;
-            }
-        }
+}
+
+void MainCommands::BallPlaced(int x, int y, int color) {
+    if (inTurn_) {
+        turn_.placed.push_back({{x, y}, color});
+    }
+}
+
+void MainCommands::BallRemoved(int x, int y, int color) {
+    // Lines removed before the balls were placed, or after.
+    if (inTurn_) {
         (turn_.placed.empty() ? turn_.removed : turn_.removedAfter).push_back({{x, y}, color});
     }
 }

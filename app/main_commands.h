@@ -23,6 +23,12 @@ constexpr int kGlowIntervalMs = 100;
 constexpr int kWaitIntervalMs = 100;
 constexpr int kMoveIntervalMs = 50;
 
+constexpr int TimerIntervalMs(AppTimer timer) {
+    return timer == AppTimer::Glow   ? kGlowIntervalMs
+           : timer == AppTimer::Wait ? kWaitIntervalMs
+                                     : kMoveIntervalMs;
+}
+
 class MainCommands final : public Effects {
 public:
     MainCommands(AppState& app, FrontEnd& frontEnd)
@@ -95,6 +101,8 @@ public:
     void StopTimer(GameTimer timer) override;
     void DrawBallTile(int x, int y, int color, int frame) override;
     void DrawEmptyTile(int x, int y) override;
+    void BallPlaced(int x, int y, int color) override;
+    void BallRemoved(int x, int y, int color) override;
     void DrawArrowSprite(int x, int y, int index) override;
     void DrawPreviewTile(int slot, int color) override;
     void ResetDesk() override;
@@ -118,7 +126,6 @@ private:
     // What the running turn cycle did, for its news.
     bool inTurn_ = false;
     std::int32_t turnScore_ = 0;
-    std::array<BallColor, kCellCount> turnDesk_{};
     TurnRecord turn_;
 };
 

@@ -25,6 +25,11 @@ public:
     virtual void DrawBallTile(int x, int y, int color, int frame) = 0;
     virtual void DrawEmptyTile(int x, int y) = 0;
     virtual void DrawArrowSprite(int x, int y, int index) = 0;
+    // A turn's changes to the Desk as the rules make them, for those who
+    // follow the game without seeing it: a ball of a line about to be
+    // removed, a previewed ball just placed. Nothing by default.
+    virtual void BallRemoved(int /*x*/, int /*y*/, int /*color*/) {}
+    virtual void BallPlaced(int /*x*/, int /*y*/, int /*color*/) {}
     // Frame 0 of a colour into preview slot 0..2, repainted at once.
     virtual void DrawPreviewTile(int slot, int color) = 0;
     // The Desk picture becomes the clean board again (marks it all dirty).

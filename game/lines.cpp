@@ -36,6 +36,7 @@ std::int32_t PointsForPass(std::int32_t ballsRemoved) {
 
 void ClearCell(GameState& state, Effects& effects, int x, int y) {
     const int i = CellIndex(x, y);
+    effects.BallRemoved(x, y, state.desk[i]);
     state.desk[i] = kNoBall;
     state.freeCellList[i].free = 1;
     ++state.freeCount;

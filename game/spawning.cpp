@@ -73,6 +73,7 @@ void PlaceNextBalls(GameState& state, Effects& effects) {
         const BallColor color = state.nextBalls[k];
         state.desk[CellIndex(taken->x, taken->y)] = color;
         effects.DrawBallTile(taken->x, taken->y, color, 0);
+        effects.BallPlaced(taken->x, taken->y, color);
     }
 }
 
