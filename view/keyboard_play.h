@@ -31,6 +31,15 @@ struct KeyboardCursor {
     bool shown = false;
 };
 
+// Whether a press of a Desk key reaches DeskKeyDown at all: a held arrow
+// moves on, a held Enter, Space or Escape acts once; with Ctrl, Alt or the
+// system key held the key belongs to the menus or the system (Shift
+// changes nothing).
+constexpr bool DeskKeyCounts(DeskKey key, bool repeat, bool commandModifier) {
+    const bool acts = key == DeskKey::Act || key == DeskKey::Deselect;
+    return !commandModifier && !(repeat && acts);
+}
+
 // What a key did.
 struct DeskKeyResult {
     bool taken = false;        // the key is one of keyboard play's

@@ -5,27 +5,32 @@
 namespace quorbals {
 
 std::optional<DeskKey> DeskKeyFor(const QKeyEvent& event) {
-    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
-        return std::nullopt;
-    }
-    std::optional<DeskKey> key;
+    DeskKey key;
     switch (event.key()) {
         case Qt::Key_Left:
-            return DeskKey::Left;
+            key = DeskKey::Left;
+            break;
         case Qt::Key_Right:
-            return DeskKey::Right;
+            key = DeskKey::Right;
+            break;
         case Qt::Key_Up:
-            return DeskKey::Up;
+            key = DeskKey::Up;
+            break;
         case Qt::Key_Down:
-            return DeskKey::Down;
+            key = DeskKey::Down;
+            break;
         case Qt::Key_Home:
-            return DeskKey::RowStart;
+            key = DeskKey::RowStart;
+            break;
         case Qt::Key_End:
-            return DeskKey::RowEnd;
+            key = DeskKey::RowEnd;
+            break;
         case Qt::Key_PageUp:
-            return DeskKey::ColumnTop;
+            key = DeskKey::ColumnTop;
+            break;
         case Qt::Key_PageDown:
-            return DeskKey::ColumnBottom;
+            key = DeskKey::ColumnBottom;
+            break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Space:
@@ -37,7 +42,9 @@ std::optional<DeskKey> DeskKeyFor(const QKeyEvent& event) {
         default:
             return std::nullopt;
     }
-    if (event.isAutoRepeat()) {
+    const bool command =
+        event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (!DeskKeyCounts(key, event.isAutoRepeat(), command)) {
         return std::nullopt;
     }
     return key;

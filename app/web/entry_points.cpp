@@ -50,13 +50,17 @@ EMSCRIPTEN_KEEPALIVE void quorbals_key_up(int key) {
 }
 
 // A key of keyboard play (a DeskKey's number) while the main window has
-// the keyboard.
-EMSCRIPTEN_KEEPALIVE void quorbals_desk_key(int key) {
+// the keyboard and no Ctrl, Alt or Meta is held; `repeat` for a held key.
+EMSCRIPTEN_KEEPALIVE void quorbals_desk_key(int key, int repeat) {
     if (key < 0 || key > static_cast<int>(quorbals::DeskKey::Deselect)) {
         return;
     }
+    const auto deskKey = static_cast<quorbals::DeskKey>(key);
+    if (!quorbals::DeskKeyCounts(deskKey, repeat != 0, false)) {
+        return;
+    }
     if (TF_Main* w = Input()) {
-        w->commands.DeskKeyDown(static_cast<quorbals::DeskKey>(key));
+        w->commands.DeskKeyDown(deskKey);
     }
 }
 

@@ -3,33 +3,51 @@
 namespace quorbals {
 
 std::optional<DeskKey> DeskKeyOf(WPARAM virtualKey, LPARAM keyData) {
-    // Bit 30: the key was already down, so this is its repeat.
-    const bool repeat = (keyData & (LPARAM{1} << 30)) != 0;
+    DeskKey key;
     switch (virtualKey) {
         case VK_LEFT:
-            return DeskKey::Left;
+            key = DeskKey::Left;
+            break;
         case VK_RIGHT:
-            return DeskKey::Right;
+            key = DeskKey::Right;
+            break;
         case VK_UP:
-            return DeskKey::Up;
+            key = DeskKey::Up;
+            break;
         case VK_DOWN:
-            return DeskKey::Down;
+            key = DeskKey::Down;
+            break;
         case VK_HOME:
-            return DeskKey::RowStart;
+            key = DeskKey::RowStart;
+            break;
         case VK_END:
-            return DeskKey::RowEnd;
+            key = DeskKey::RowEnd;
+            break;
         case VK_PRIOR:
-            return DeskKey::ColumnTop;
+            key = DeskKey::ColumnTop;
+            break;
         case VK_NEXT:
-            return DeskKey::ColumnBottom;
+            key = DeskKey::ColumnBottom;
+            break;
         case VK_RETURN:
         case VK_SPACE:
-            return repeat ? std::nullopt : std::optional<DeskKey>(DeskKey::Act);
+            key = DeskKey::Act;
+            break;
         case VK_ESCAPE:
-            return DeskKey::Deselect;
+            key = DeskKey::Deselect;
+            break;
         default:
             return std::nullopt;
     }
+    // Bit 30: the key was already down, so this is its repeat. Alt comes
+    // as WM_SYSKEYDOWN and never reaches here.
+    const bool repeat = (keyData & (LPARAM{1} << 30)) != 0;
+    const bool command =
+        GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_LWIN) < 0 || GetKeyState(VK_RWIN) < 0;
+    if (!DeskKeyCounts(key, repeat, command)) {
+        return std::nullopt;
+    }
+    return key;
 }
 
 }  // namespace quorbals

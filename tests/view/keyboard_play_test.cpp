@@ -125,5 +125,15 @@ TEST(CursorFrame, StaysInTheGreyBorderOfItsCell) {
     }
 }
 
+TEST(DeskKeyCounts, HeldArrowsMoveOnHeldActionsActOnceCommandKeysAreNotTheDesks) {
+    EXPECT_TRUE(DeskKeyCounts(DeskKey::Left, true, false));
+    EXPECT_TRUE(DeskKeyCounts(DeskKey::ColumnBottom, true, false));
+    EXPECT_TRUE(DeskKeyCounts(DeskKey::Act, false, false));
+    EXPECT_FALSE(DeskKeyCounts(DeskKey::Act, true, false));
+    EXPECT_FALSE(DeskKeyCounts(DeskKey::Deselect, true, false));
+    EXPECT_FALSE(DeskKeyCounts(DeskKey::Up, false, true));
+    EXPECT_FALSE(DeskKeyCounts(DeskKey::Act, false, true));
+}
+
 }  // namespace
 }  // namespace quorbals

@@ -32,15 +32,11 @@ let ended = false;
 
 const modals = new Modals(() => updateActive());
 
+// The menu's commands by item name, from the tables once they are read.
+const commandsByName = new Map();
+
 function commandOf(name) {
-    for (const entry of tables.menu) {
-        for (const item of entry.items) {
-            if (item.name === name) {
-                return item.command;
-            }
-        }
-    }
-    return -1;
+    return commandsByName.get(name) ?? -1;
 }
 
 // The main window is the active one whenever it is shown and no dialog
@@ -114,16 +110,14 @@ function listenToKeys() {
             e.preventDefault();
             return;
         }
-        const plain = !e.ctrlKey && !e.altKey && !e.metaKey && !e.shiftKey;
-        if (plain && e.key in kDeskKeys) {
+        const commandKey = e.ctrlKey || e.altKey || e.metaKey;
+        if (!commandKey && e.key in kDeskKeys) {
             e.preventDefault();
-            // A held arrow moves on; a held Enter, Space or Escape acts once.
-            const acts = kDeskKeys[e.key] >= kDeskKeys.Enter;
-            if (!(e.repeat && acts)) {
-                game._quorbals_desk_key(kDeskKeys[e.key]);
-            }
+            // The game decides which presses count (a held key, Shift).
+            game._quorbals_desk_key(kDeskKeys[e.key], e.repeat ? 1 : 0);
             return;
         }
+        const plain = !commandKey && !e.shiftKey;
         if (e.ctrlKey && !e.altKey && !e.metaKey && (e.key === "m" || e.key === "M")) {
             e.preventDefault();
             game._quorbals_toggle_marks();
@@ -162,10 +156,7 @@ function listenToKeys() {
 }
 
 function showEndedNote(status) {
-    ended = true;
-    for (const id of timers.keys()) {
-        page.stopTimer(id);
-    }
+    ended = true;  // the game has stopped its timers
     main?.hide();
     menu?.close();
     const note = element("div", "ended", document.getElementById("desktop"));
@@ -293,6 +284,11 @@ function start() {
         onRuntimeInitialized() {
             game = this;
             tables = JSON.parse(game.UTF8ToString(game._quorbals_tables()));
+            for (const entry of tables.menu) {
+                for (const item of entry.items.filter((i) => !i.separator)) {
+                    commandsByName.set(item.name, item.command);
+                }
+            }
             listenToKeys();
             watchScale(() => play?.rescale());
             // Leaving the page closes the window as far as the settings go.
