@@ -12,12 +12,6 @@ int TimerId(AppTimer timer) {
     return static_cast<int>(timer);
 }
 
-int TimerInterval(AppTimer timer) {
-    return timer == AppTimer::Glow   ? kGlowIntervalMs
-           : timer == AppTimer::Wait ? kWaitIntervalMs
-                                     : kMoveIntervalMs;
-}
-
 // The folders the page's files are named under: a saved game is written to
 // the downloads, a picked one read from the picked files.
 constexpr char kDownloadsFolder[] = "/downloads/";
@@ -51,11 +45,16 @@ void TF_Main::Close() {
         return;
     }
     commands.FormClose();
+    End(0);
+}
+
+void TF_Main::End(int status) {
+    // The page cannot end; it stops taking input and says the game has ended.
     closed_ = true;
     for (AppTimer timer : {AppTimer::Glow, AppTimer::Wait, AppTimer::Move}) {
         StopTimer(timer);
     }
-    page::ShowEnded(0);
+    page::ShowEnded(status);
 }
 
 void TF_Main::SaveSettingsQuietly() {
@@ -93,7 +92,12 @@ void TF_Main::ShowPreview(int slot) {
 }
 
 void TF_Main::DeskStateChanged() {
-    page::UpdateAccessibleDesk(DeskStateJson(app));
+    // Called after every release and key; the page hears only of changes.
+    std::string state = DeskStateJson(app);
+    if (state != deskState_) {
+        deskState_ = std::move(state);
+        page::UpdateAccessibleDesk(deskState_);
+    }
 }
 
 void TF_Main::Announce(const std::string& text) {
@@ -113,7 +117,7 @@ void TF_Main::StartTimer(AppTimer timer) {
         return;
     }
     timerRunning_[static_cast<std::size_t>(TimerId(timer))] = true;
-    page::StartTimer(TimerId(timer), TimerInterval(timer));
+    page::StartTimer(TimerId(timer), TimerIntervalMs(timer));
 }
 
 void TF_Main::StopTimer(AppTimer timer) {
@@ -192,12 +196,7 @@ void TF_Main::OpenWebAddress(const char* url) {
 }
 
 void TF_Main::ExitNow(int status) {
-    // The page cannot end; it stops taking input and says the game has ended.
-    closed_ = true;
-    for (AppTimer timer : {AppTimer::Glow, AppTimer::Wait, AppTimer::Move}) {
-        StopTimer(timer);
-    }
-    page::ShowEnded(status);
+    End(status);
 }
 
 }  // namespace quorbals

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "app/app_state.h"
 #include "app/front_end.h"
@@ -64,7 +65,11 @@ public:
     MainCommands commands{app, *this};
 
 private:
+    // Stops the timers and shows that the game has ended.
+    void End(int status);
+
     std::array<bool, 3> timerRunning_{};
+    std::string deskState_;  // what the page's accessible Desk last got
     HighScoreDialog* hiscores_ = nullptr;
     bool closed_ = false;
 };

@@ -38,7 +38,7 @@ DWORD ExStyleOf(TF_About::BorderStyle style) {
 
 TF_About::TF_About(BorderStyle style)
     : borderStyle_(style), icon_(kAboutIconImage.width, kAboutIconImage.height) {
-    MakeFonts();
+    // The fonts are made at the window's scale once it exists (Create).
     // The icon on the button face: its transparent ground shows the panel.
     PixelPicture art = ProgramIconArt(kAboutIconImage.width);
     const COLORREF face = GetSysColor(COLOR_BTNFACE);

@@ -33,12 +33,6 @@ UINT_PTR TimerId(AppTimer timer) {
     return timer == AppTimer::Glow ? 1 : timer == AppTimer::Wait ? 2 : 3;
 }
 
-UINT TimerInterval(AppTimer timer) {
-    return timer == AppTimer::Glow   ? kGlowIntervalMs
-           : timer == AppTimer::Wait ? kWaitIntervalMs
-                                     : kMoveIntervalMs;
-}
-
 int TimerIndex(AppTimer timer) {
     return static_cast<int>(TimerId(timer)) - 1;
 }
@@ -365,7 +359,7 @@ bool TF_Main::TimerRunning(AppTimer timer) const {
 }
 
 void TF_Main::StartTimer(AppTimer timer) {
-    if (hwnd_ && SetTimer(hwnd_, TimerId(timer), TimerInterval(timer), nullptr)) {
+    if (hwnd_ && SetTimer(hwnd_, TimerId(timer), TimerIntervalMs(timer), nullptr)) {
         timerRunning_[TimerIndex(timer)] = true;
     }
 }

@@ -77,10 +77,8 @@ void RequestFrame(QWidget& window, const FrameRequest& request) {
     if (!c) {
         return;
     }
-    static constexpr char kName[] = "_MOTIF_WM_HINTS";
-    xcb_intern_atom_reply_t* atom =
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof kName - 1, kName), nullptr);
-    if (!atom) {
+    const xcb_atom_t hintsAtom = Atom(c, "_MOTIF_WM_HINTS");
+    if (hintsAtom == XCB_ATOM_NONE) {
         return;
     }
     std::uint32_t functions = kFuncMove;
@@ -98,9 +96,8 @@ void RequestFrame(QWidget& window, const FrameRequest& request) {
     const std::uint32_t hints[5] = {kHintFunctions | kHintDecorations, functions, decorations, 0,
                                     0};
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window.winId()),
-                        atom->atom, atom->atom, 32, 5, hints);
+                        hintsAtom, hintsAtom, 32, 5, hints);
     xcb_flush(c);
-    std::free(atom);
 }
 
 std::optional<QMargins> FrameExtents(QWidget& window) {

@@ -71,9 +71,9 @@ void DeskView::paintEvent(QPaintEvent* event) {
         painter.drawImage(rect.topLeft(), image_, rect);
         desk_.MarkShown(PixelRect{rect.x(), rect.y(), rect.width(), rect.height()});
     }
-    // The cursor lies on the screen only, over the picture.
-    if (game_.cursor.shown) {
-        painter.setClipRegion(event->region());
+    // The cursor lies on the screen only, over the picture; the painter is
+    // clipped to the region already, and a glow tick's tile never meets it.
+    if (game_.cursor.shown && event->region().intersects(ToQRect(CursorArea(game_.cursor.cell)))) {
         for (const FilledRect& part : CursorFrame(game_.cursor.cell)) {
             painter.fillRect(ToQRect(part.rect), QColor::fromRgb(part.colour));
         }

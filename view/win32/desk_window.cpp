@@ -119,13 +119,19 @@ void DeskWindow::Paint() {
         desk_.MarkShown(r);
     }
     // Over the copy, within the region being painted.
-    PaintCursorFrame(dc);
+    PaintCursorFrame(dc, ps.rcPaint);
     EndPaint(hwnd_, &ps);
     DeleteObject(region);
 }
 
-void DeskWindow::PaintCursorFrame(HDC dc) const {
+void DeskWindow::PaintCursorFrame(HDC dc, const RECT& painted) const {
     if (!cursor_.shown) {
+        return;
+    }
+    // A glow tick's tile never meets the frame, which lies in the border.
+    const RECT area = ScaledRect(CursorArea(cursor_.cell), scale_);
+    RECT common;
+    if (!IntersectRect(&common, &area, &painted)) {
         return;
     }
     for (const FilledRect& part : CursorFrame(cursor_.cell)) {

@@ -56,7 +56,7 @@ private:
     friend LRESULT CALLBACK RouteToWindow(HWND, UINT, WPARAM, LPARAM);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
-    void PaintCursorFrame(HDC dc) const;
+    void PaintCursorFrame(HDC dc, const RECT& painted) const;
     void ButtonDown(unsigned button);
     void ButtonUp(unsigned button, LPARAM lParam);
 
