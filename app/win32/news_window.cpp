@@ -50,6 +50,12 @@ bool NewsWindow::Create(HWND parent) {
         return false;
     }
     MarkPoliteLiveRegion(hwnd_);
+    return true;
+}
+
+void NewsWindow::LoadAutomation() {
+    // At the first news rather than at start-up, which it would only slow.
+    triedAutomation_ = true;
     automation_ = LoadLibraryExW(L"uiautomationcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     if (automation_) {
         hostProvider_ = reinterpret_cast<HostProviderFromHwnd>(
@@ -57,7 +63,6 @@ bool NewsWindow::Create(HWND parent) {
         raiseNotification_ = reinterpret_cast<RaiseNotificationEvent>(
             reinterpret_cast<void*>(GetProcAddress(automation_, "UiaRaiseNotificationEvent")));
     }
-    return true;
 }
 
 void NewsWindow::Say(const std::string& text) {
@@ -76,6 +81,9 @@ void NewsWindow::Say(const std::string& text) {
 }
 
 bool NewsWindow::RaiseNotification(const std::wstring& text) {
+    if (!triedAutomation_) {
+        LoadAutomation();
+    }
     if (!hostProvider_ || !raiseNotification_) {
         return false;
     }

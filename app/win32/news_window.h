@@ -37,6 +37,9 @@ private:
 
     HWND hwnd_ = nullptr;
     std::string text_;
+    void LoadAutomation();
+
+    bool triedAutomation_ = false;
     HMODULE automation_ = nullptr;
     HostProviderFromHwnd hostProvider_ = nullptr;
     RaiseNotificationEvent raiseNotification_ = nullptr;

@@ -1,5 +1,6 @@
 #include "view/win32/desk_accessible.h"
 
+#include "game/neighbour_cell.h"
 #include "view/cell_names.h"
 #include "view/desk_geometry.h"
 
@@ -118,22 +119,12 @@ LONG DeskAccessible::SelectedChild() const {
 }
 
 LONG DeskAccessible::Neighbour(LONG child, LONG direction) const {
-    Cell cell = CellOf(child);
-    switch (direction) {
-        case NAVDIR_UP:
-            --cell.y;
-            break;
-        case NAVDIR_DOWN:
-            ++cell.y;
-            break;
-        case NAVDIR_LEFT:
-            --cell.x;
-            break;
-        default:
-            ++cell.x;
-            break;
-    }
-    return OnDesk(cell.x, cell.y) ? ChildOf(cell) : 0;
+    const std::int32_t step = direction == NAVDIR_UP     ? kUp
+                              : direction == NAVDIR_DOWN ? kDown
+                              : direction == NAVDIR_LEFT ? kLeft
+                                                         : kRight;
+    Cell next;
+    return NeighbourCell(CellOf(child), step, next) ? ChildOf(next) : 0;
 }
 
 }  // namespace quorbals
