@@ -1,7 +1,6 @@
 #include "app/main_menu.h"
 
 #include <array>
-#include <cctype>
 
 #include "app/main_commands.h"
 
@@ -69,35 +68,6 @@ const char* ShortcutText(MenuShortcut shortcut) {
             break;
     }
     return "";
-}
-
-void StripAccessKey(const char* caption, char* out, int outSize) {
-    int n = 0;
-    for (const char* p = caption; *p != '\0' && n + 1 < outSize; ++p) {
-        if (*p == '&') {
-            if (p[1] != '&') {
-                continue;
-            }
-            ++p;
-        }
-        out[n++] = *p;
-    }
-    if (outSize > 0) {
-        out[n] = '\0';
-    }
-}
-
-char AccessKey(const char* caption) {
-    for (const char* p = caption; *p != '\0'; ++p) {
-        if (*p == '&') {
-            if (p[1] == '&') {
-                ++p;
-            } else if (p[1] != '\0') {
-                return static_cast<char>(std::toupper(static_cast<unsigned char>(p[1])));
-            }
-        }
-    }
-    return 0;
 }
 
 void RunMenuCommand(MainCommands& commands, MenuCommand command) {

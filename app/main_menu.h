@@ -57,13 +57,6 @@ const MenuItem* FindMenuItem(MenuCommand command);
 // How a shortcut is written beside its item: "F2", "Ctrl+X", "F1".
 const char* ShortcutText(MenuShortcut shortcut);
 
-// A caption without its access-key marker: "&Start" gives "Start".
-// "&&" stands for one ampersand.
-void StripAccessKey(const char* caption, char* out, int outSize);
-
-// The access key of a caption, in upper case, or 0 when it has none.
-char AccessKey(const char* caption);
-
 // Runs the handler of a menu command (both "&Start" and "&Start!" start a
 // new game). The Sound item's check mark is inverted here, for front ends
 // whose menus do not do it themselves.

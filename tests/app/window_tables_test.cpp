@@ -67,19 +67,6 @@ TEST(MainMenu, ShortcutsCheckMarkAndNamesBelongToTheirItems) {
     EXPECT_EQ(withKeys, 3);
 }
 
-TEST(MainMenu, AccessKeysAreReadFromTheCaptions) {
-    char text[32];
-    StripAccessKey("&High Scores ...", text, sizeof text);
-    EXPECT_STREQ(text, "High Scores ...");
-    StripAccessKey("Fish && &Chips", text, sizeof text);
-    EXPECT_STREQ(text, "Fish & Chips");
-    StripAccessKey("&Vintra Games Home Page", text, 6);
-    EXPECT_STREQ(text, "Vintr") << "cut to the room given";
-    EXPECT_EQ(AccessKey("&Start!"), 'S');
-    EXPECT_EQ(AccessKey("Fish && &chips"), 'C');
-    EXPECT_EQ(AccessKey("Sound"), 0);
-}
-
 TEST(WindowLayouts, PlayAreaStripPreviewsAndDeskFitTogether) {
     EXPECT_EQ(kPlayArea, (DesignRect{0, 0, 273, 306}));
     EXPECT_EQ(kDeskPanel.y, kStripPanel.Bottom() - 1) << "the Desk's panel overlaps the strip";

@@ -32,8 +32,10 @@ let ended = false;
 
 const modals = new Modals(() => updateActive());
 
-// The menu's commands by item name, from the tables once they are read.
+// The menu's commands by item name and by shortcut ("F2", "Ctrl+X"), from
+// the tables once they are read.
 const commandsByName = new Map();
+const commandsByShortcut = new Map();
 
 function commandOf(name) {
     return commandsByName.get(name) ?? -1;
@@ -123,13 +125,11 @@ function listenToKeys() {
             game._quorbals_toggle_marks();
             return;
         }
+        // The function keys alone, Ctrl with a letter (Shift or not).
+        const shortcut = e.ctrlKey ? `Ctrl+${e.key.toUpperCase()}` : e.key;
         let command = -1;
-        if (e.key === "F2" && plain) {
-            command = commandOf("MI_GameNew");
-        } else if (e.key === "F1" && plain) {
-            command = commandOf("MI_HelpCont");
-        } else if (e.ctrlKey && !e.altKey && !e.metaKey && (e.key === "x" || e.key === "X")) {
-            command = commandOf("MI_GameExit");
+        if ((plain || (e.ctrlKey && !e.altKey && !e.metaKey)) && commandsByShortcut.has(shortcut)) {
+            command = commandsByShortcut.get(shortcut);
         } else if (e.altKey && !e.ctrlKey && e.code.startsWith("Key") &&
                    menu.accessKey(e.code.slice(3))) {
             e.preventDefault();
@@ -287,6 +287,9 @@ function start() {
             for (const entry of tables.menu) {
                 for (const item of entry.items.filter((i) => !i.separator)) {
                     commandsByName.set(item.name, item.command);
+                    if (item.shortcut) {
+                        commandsByShortcut.set(item.shortcut, item.command);
+                    }
                 }
             }
             listenToKeys();
