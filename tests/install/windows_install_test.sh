@@ -39,13 +39,22 @@ trap cleanup EXIT
 "$WINE" wineboot -i </dev/null >/dev/null 2>&1
 "$WINESERVER" -w
 
-# reg_value NAME: the value's data under the uninstall key, as reg.exe prints it.
+# reg_value NAME: the value's data under the uninstall key, as reg.exe prints
+# it, from one reading of the whole key (read_key): a reg.exe started while
+# the prefix is busy now and then prints nothing, so the key is read until it
+# shows its last value rather than once per value.
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorbals'
-reg_query() {
-    "$WINE" reg query "$key" /reg:64 "$@" </dev/null 2>/dev/null | tr -d '\r'
+key_text=
+read_key() {
+    for _ in 1 2 3 4 5 6 7 8 9 10; do
+        key_text=$("$WINE" reg query "$key" /reg:64 </dev/null 2>/dev/null | tr -d '\r')
+        printf '%s\n' "$key_text" | grep -q '^ *EstimatedSize ' && return 0
+    done
+    return 1
 }
 reg_value() {
-    reg_query /v "$1" | awk -v name="$1" '$1 == name { $1 = ""; $2 = ""; sub(/^  */, ""); print }'
+    printf '%s\n' "$key_text" |
+        awk -v name="$1" '$1 == name { $1 = ""; $2 = ""; sub(/^  */, ""); print }'
 }
 
 # NSIS runs its uninstaller from a copy in the temporary folder and returns at
@@ -66,6 +75,7 @@ grep -q $'\r$' "$dir/LICENSE.txt" || fail "LICENSE.txt has no CRLF line ends"
 link="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quorbals.lnk"
 [ -f "$link" ] || fail "no Start-menu link Quorbals.lnk for all users"
 
+read_key || fail "the uninstall key could not be read whole"
 [ "$(reg_value DisplayName)" = Quorbals ] || fail "DisplayName is '$(reg_value DisplayName)'"
 [ "$(reg_value DisplayVersion)" = 2.1 ] || fail "DisplayVersion is '$(reg_value DisplayVersion)'"
 [ "$(reg_value Publisher)" = "Vintra Games" ] || fail "Publisher is '$(reg_value Publisher)'"
