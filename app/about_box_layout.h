@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "app/design_geometry.h"
 #include "app/program_texts.h"
+#include "view/design_geometry.h"
 
 namespace quorbals {
 

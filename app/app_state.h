@@ -23,9 +23,6 @@ struct AppState {
     GameState game;
     ViewTables tables;
     HighScoreState scores;
-    // False while the score file exists but could not be read: such a table
-    // must never replace the file.
-    bool scoresFromFile = true;
     DataPaths paths;
     bool activatedOnce = false;
     PendingPlacement placement = PendingPlacement::kNone;

@@ -1,7 +1,8 @@
 // What a front end supplies to the shared commands of the main window:
-// its pictures, timers, boxes, dialogs and platform calls. The Qt and the
-// Win32 front ends implement it; tests fake it. Every decision about what
-// to do with these lives in the shared code, never behind this line.
+// its pictures, timers, boxes, dialogs and platform calls. The Qt, the
+// Win32 and the browser front ends implement it; tests fake it. Every
+// decision about what to do with these lives in the shared code, never
+// behind this line.
 #pragma once
 
 #include <cstdint>
@@ -9,25 +10,11 @@
 #include <span>
 #include <string>
 
+#include "storage/high_score_dialog.h"
 #include "view/pixel_picture.h"
+#include "view/screen_rect.h"
 
 namespace quorbals {
-
-// A rectangle in screen pixels.
-struct ScreenRect {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
-};
-
-// The outer top-left corner and size of a window of width x height centred
-// on `screen`, each offset truncated toward zero.
-constexpr ScreenRect CentredOn(const ScreenRect& screen, int width, int height) {
-    return {screen.x + (screen.width - width) / 2, screen.y + (screen.height - height) / 2, width,
-            height};
-}
 
 enum class AppTimer { Glow, Wait, Move };
 
@@ -35,20 +22,6 @@ enum class BoxKind {
     Information,  // OK
     Error,        // OK
     Question,     // OK and Cancel
-};
-
-// The modal high-score dialog. Texts are UTF-8.
-class HighScoreDialog {
-public:
-    virtual ~HighScoreDialog() = default;
-    // Row 0 is the header; rows 1..10 the slots.
-    virtual void SetCell(int row, int column, const std::string& text) = 0;
-    // The name box over a grid cell, at (left, top) of the dialog, showing `name`.
-    virtual void ShowNameBox(int left, int top, const std::string& name) = 0;
-    virtual void HideNameBox() = 0;
-    // Shows the dialog modally; returns the name box's text when it closes
-    // (OK, Escape from the button or the frame's close all count alike).
-    virtual std::string RunModal() = 0;
 };
 
 class FrontEnd {
@@ -114,6 +87,11 @@ public:
     virtual void OpenWebAddress(const char* url) = 0;
     // Ends the process at once, without the normal closing (fakes return).
     virtual void ExitNow(int status) = 0;
+
+    // Whether the game in progress outlives the front end's window without
+    // the player's closing it: a page the browser reloads or drops. Such a
+    // front end gets the game back where it stood; the desktop ones do not.
+    virtual bool KeepsGameInProgress() const { return false; }
 };
 
 }  // namespace quorbals

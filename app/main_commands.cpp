@@ -5,13 +5,18 @@
 #include <vector>
 
 #include "app/game_file_commands.h"
-#include "app/high_score_commands.h"
+#include "app/key_commands.h"
+#include "app/main_menu.h"
+#include "app/play_news.h"
 #include "app/program_texts.h"
 #include "game/random.h"
 #include "game/spawning.h"
 #include "game/turn_cycle.h"
 #include "storage/colour_marks_file.h"
 #include "storage/file_error.h"
+#include "storage/file_system.h"
+#include "storage/high_score_commands.h"
+#include "storage/saved_game.h"
 #include "storage/window_settings.h"
 #include "view/move_animation.h"
 #include "view/pointer_input.h"
@@ -97,11 +102,14 @@ void MainCommands::FormActivate() {
     PlaceWindow(app_.placement);
     app_.placement = PendingPlacement::kNone;
     // A score file that fails to load is reported; the game is still dealt.
-    Guard([this] { SetUpHighScores(app_); });
+    Guard([this] { SetUpHighScores(app_.scores, app_.paths); });
     Guard([this] {
         SetUpViewTables(app_.tables);
         SeedRandomFromClock(app_.game);
-        NewGame(app_.game, *this);
+        if (!TakeKeptGame()) {
+            NewGame(app_.game, *this);
+            KeepGameAtRest();
+        }
         fe_.StartTimer(AppTimer::Glow);
     });
     fe_.DeskStateChanged();
@@ -111,12 +119,61 @@ void MainCommands::FormClose() {
     if (!app_.paths.settingsFile.empty()) {
         Guard([this] { WindowSettingsSave(); });
     }
+    // The player ended the game: the next start deals a new one.
+    DropKeptGame();
+}
+
+void MainCommands::ViewportChanged(bool rescaled) {
+    Guard([&] { PlaceWindow(rescaled ? PendingPlacement::kCentre : PendingPlacement::kClamp); });
+}
+
+bool MainCommands::TakeKeptGame() {
+    const std::string& path = app_.paths.keptGameFile;
+    if (!fe_.KeepsGameInProgress() || path.empty() || !FileExists(path)) {
+        return false;
+    }
+    bool taken = false;
+    try {
+        taken = LoadGame(path, app_.game).outcome == GameLoadOutcome::kLoaded;
+    } catch (const std::exception&) {
+        // Unreadable: as a damaged one, dropped without a word, since the
+        // player did nothing wrong; a new game is dealt.
+    }
+    if (!taken) {
+        RemoveFile(path);
+        return false;
+    }
+    ShowLoadedGame();
+    return true;
+}
+
+void MainCommands::KeepGameAtRest() {
+    const std::string& path = app_.paths.keptGameFile;
+    // A full Desk is a game that is over, not one to come back to.
+    if (!fe_.KeepsGameInProgress() || path.empty() || Busy() || app_.game.freeCount == 0) {
+        return;
+    }
+    try {
+        SaveGame(path, app_.game);
+    } catch (const std::exception& e) {
+        if (!keepFailureReported_) {
+            keepFailureReported_ = true;
+            ReportError(e.what());
+        }
+    }
+}
+
+void MainCommands::DropKeptGame() {
+    if (fe_.KeepsGameInProgress() && !app_.paths.keptGameFile.empty()) {
+        RemoveFile(app_.paths.keptGameFile);
+    }
 }
 
 // --- Commands ---------------------------------------------------------------
 
 void MainCommands::MI_GameNewClick() {
     Guard([this] { NewGame(app_.game, *this); });
+    KeepGameAtRest();
     fe_.DeskStateChanged();
 }
 
@@ -125,11 +182,15 @@ void MainCommands::MI_GameExitClick() {
 }
 
 void MainCommands::MI_GameScoresClick() {
-    Guard([this] { ShowHighScoresCommand(fe_); });
+    Guard([this] { ShowHighScoresCommand(fe_.HighScores()); });
 }
 
 void MainCommands::MI_GameClearScoresClick() {
-    Guard([this] { ClearHighScoresCommand(app_, fe_); });
+    Guard([this] {
+        ClearHighScoresCommand(
+            app_.scores, app_.paths, fe_.HighScores(),
+            [this](const std::string& q) { return fe_.ShowBox(BoxKind::Question, q); });
+    });
 }
 
 void MainCommands::MI_GameSaveClick() {
@@ -140,6 +201,7 @@ void MainCommands::MI_GameLoadClick() {
     Guard([this] {
         if (LoadGameCommand(app_, fe_)) {
             ShowLoadedGame();
+            KeepGameAtRest();
             fe_.DeskStateChanged();
         }
     });
@@ -182,14 +244,40 @@ void MainCommands::I_DeskMouseMove(std::int32_t x, std::int32_t y) {
 }
 
 void MainCommands::I_DeskMouseUp(std::int32_t x, std::int32_t y) {
+    const Selection before = app_.game.selection;
     Guard([&] { DeskMouseUp(app_.game, *this, app_.tables, x, y, Busy()); });
     fe_.DeskStateChanged();
+    AnnounceSelection(before);
+}
+
+bool MainCommands::HandleKey(const KeyEvent& key) {
+    const KeyDecision decision = DecideKey(key);
+    switch (decision.kind) {
+        case KeyDecision::Kind::kMenuCommand:
+            RunMenuCommand(*this, decision.command);
+            return true;
+        case KeyDecision::Kind::kHelpOnRelease:
+            MI_HelpContClick();
+            return true;
+        case KeyDecision::Kind::kColourMarks:
+            ToggleColourMarks();
+            return true;
+        case KeyDecision::Kind::kDeskKey:
+            DeskKeyDown(decision.deskKey);
+            return true;
+        case KeyDecision::Kind::kNone:
+            break;
+    }
+    return false;
 }
 
 void MainCommands::DeskKeyDown(DeskKey key) {
+    const Selection before = app_.game.selection;
+    const Cell cell = app_.cursor.cell;
+    const bool onFreeCell = app_.game.desk[CellIndex(cell.x, cell.y)] == kNoBall;
+    DeskKeyResult result;
     Guard([&] {
-        const DeskKeyResult result =
-            quorbals::DeskKeyDown(app_.game, *this, app_.tables, app_.cursor, key, Busy());
+        result = quorbals::DeskKeyDown(app_.game, *this, app_.tables, app_.cursor, key, Busy());
         if (result.cursorMoved) {
             const std::array<PixelRect, 2> areas{CursorArea(result.from),
                                                  CursorArea(app_.cursor.cell)};
@@ -197,6 +285,19 @@ void MainCommands::DeskKeyDown(DeskKey key) {
         }
     });
     fe_.DeskStateChanged();
+    if (result.acted && onFreeCell && !Busy()) {
+        // The eye sees that nothing moved; the ear is told why.
+        fe_.Announce(IdleActNews(before, cell));
+    } else {
+        AnnounceSelection(before);
+    }
+}
+
+void MainCommands::AnnounceSelection(const Selection& before) {
+    const std::string news = SelectionNews(before, app_.game, Busy(), app_.colourMarks);
+    if (!news.empty()) {
+        fe_.Announce(news);
+    }
 }
 
 void MainCommands::ToggleColourMarks() {
@@ -237,6 +338,7 @@ void MainCommands::WaitTimerTimer() {
     if (inTurn_) {
         AnnounceTurn();
     }
+    KeepGameAtRest();
     fe_.DeskStateChanged();
 }
 
@@ -375,13 +477,16 @@ void MainCommands::ShowGameOver() {
     if (inTurn_) {
         AnnounceTurn();
     }
+    // The finished game is not one to come back to.
+    DropKeptGame();
     fe_.ShowBox(BoxKind::Information, "Game over!");
 }
 
 bool MainCommands::EnterHighScore() {
     // False only when writing the table failed: the full Desk then stays.
     return Guard([this] {
-        EnterHighScoreCommand(app_, fe_, [this](const std::string& text) { ReportError(text); });
+        EnterHighScoreCommand(app_.scores, app_.paths, app_.game.score, fe_.HighScores(),
+                              [this](const std::string& text) { ReportError(text); });
     });
 }
 

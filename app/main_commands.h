@@ -11,6 +11,7 @@
 
 #include "app/app_state.h"
 #include "app/front_end.h"
+#include "app/key_commands.h"
 #include "app/main_window_layout.h"
 #include "app/turn_news.h"
 #include "game/effects.h"
@@ -56,6 +57,9 @@ public:
     void FormActivate();
     // The settings are saved; a failure is reported and the window closes.
     void FormClose();
+    // The screen the window stands on changed size (a browser's viewport):
+    // centred again when its scale changed too, else pulled onto it.
+    void ViewportChanged(bool rescaled);
 
     void MI_GameNewClick();
     void MI_GameExitClick();
@@ -70,12 +74,14 @@ public:
     void MI_HelpGameHomeClick();
     void MI_HelpAboutClick();
 
-    // Keyboard play: a key of the Desk while the main window has the
-    // keyboard; and the colour marks switch (Ctrl+M).
+    // A key pressed or released while the main window has the keyboard and
+    // no menu or dialog takes it: does what DecideKey says. True when the
+    // key was the game's (the front end then lets nothing else have it).
+    bool HandleKey(const KeyEvent& key);
+    // Keyboard play: a key of the Desk; and the colour marks switch (Ctrl+M).
     void DeskKeyDown(DeskKey key);
     void ToggleColourMarks();
     const KeyboardCursor& Cursor() const { return app_.cursor; }
-    bool ColourMarks() const { return app_.colourMarks; }
 
     // Pointer positions in pixels of the Desk picture.
     void I_DeskMouseMove(std::int32_t x, std::int32_t y);
@@ -117,12 +123,22 @@ private:
     void PlaceWindow(PendingPlacement placement);
     void LoadColourMarksSetting();
     void AnnounceTurn();
+    // What a release or a key did to the selection, for screen readers.
+    void AnnounceSelection(const Selection& before);
+    // The game in progress, for a front end that keeps it: taken back at
+    // the first activation (true when it was), written whenever the game
+    // comes to rest, removed when the player ends the game.
+    bool TakeKeptGame();
+    void KeepGameAtRest();
+    void DropKeptGame();
 
     AppState& app_;
     FrontEnd& fe_;
     PlayPictures pictures_;
     // A reset's flush is asked of the front end once until it comes.
     bool flushRequested_ = false;
+    // A failed write of the kept game is reported once a run, not each turn.
+    bool keepFailureReported_ = false;
     // What the running turn cycle did, for its news.
     bool inTurn_ = false;
     std::int32_t turnScore_ = 0;

@@ -45,17 +45,6 @@ std::span<const MenuBarEntry> MainMenu() {
     return kMenuBar;
 }
 
-const MenuItem* FindMenuItem(MenuCommand command) {
-    for (const MenuBarEntry& entry : kMenuBar) {
-        for (const MenuItem& item : entry.items) {
-            if (!item.IsSeparator() && item.command == command) {
-                return &item;
-            }
-        }
-    }
-    return nullptr;
-}
-
 const char* ShortcutText(MenuShortcut shortcut) {
     switch (shortcut) {
         case MenuShortcut::F1:

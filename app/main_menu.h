@@ -51,9 +51,6 @@ struct MenuBarEntry {
 
 std::span<const MenuBarEntry> MainMenu();
 
-// The menu item that carries a command, or null ("&Start!" is no item).
-const MenuItem* FindMenuItem(MenuCommand command);
-
 // How a shortcut is written beside its item: "F2", "Ctrl+X", "F1".
 const char* ShortcutText(MenuShortcut shortcut);
 

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "app/design_geometry.h"
+#include "view/design_geometry.h"
 
 namespace quorbals {
 
@@ -38,6 +38,20 @@ constexpr DesignRect DeskImageInPlayArea() {
 // seven digits in the label's 48 pixels.
 inline constexpr DesignFont kScoreFont{"System", 13, true};
 inline constexpr DesignFont kScoreFallbackFont{"Arial", 12, true};
+
+// The score's font on a platform that has, or lacks, a font named "System"
+// (Windows has it; Linux desktops and browsers do not).
+constexpr const DesignFont& ScoreFontFor(bool systemFontExists) {
+    return systemFontExists ? kScoreFont : kScoreFallbackFont;
+}
+
+// The score is centred in its label while it fits; a score wider than the
+// label keeps its leading digits, left-aligned, rather than losing both
+// ends. `textWidth` in design pixels of the label's font.
+enum class ScoreAlignment { kCentred, kLeft };
+constexpr ScoreAlignment ScoreAlignmentFor(int textWidth) {
+    return textWidth <= kScoreLabel.width ? ScoreAlignment::kCentred : ScoreAlignment::kLeft;
+}
 inline constexpr DesignColour kScoreColour = kBlue;
 
 }  // namespace quorbals

@@ -8,13 +8,6 @@ namespace quorbals {
 
 namespace {
 
-std::string Capitalised(std::string text) {
-    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') {
-        text[0] = static_cast<char>(text[0] - 'a' + 'A');
-    }
-    return text;
-}
-
 // "5 green balls" or "5 green balls and 6 red balls", colour by colour.
 std::string RemovedBalls(const std::vector<PlacedBall>& removed) {
     std::array<int, kColorCount> counts{};

@@ -1,7 +1,9 @@
 # The Debian package: `cpack -G DEB` in the build folder gives
 # quorbals_<version>_<arch>.deb, installed under /usr with the layout of
 # `cmake --install`: the game, its help library, help file and sounds in
-# /usr/lib/quorbals, /usr/bin/quorbals linking to the game.
+# /usr/lib/quorbals, but /usr/games/quorbals linking to the game, as Debian
+# keeps games (DebianStaging.cmake). tools/make_deb.sh builds it with Debian's
+# hardening flags.
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quorbals)
@@ -30,12 +32,14 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${CPACK_PACKAGE_HOMEPAGE_URL}")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
-# Library dependencies come from dpkg-shlibdeps. The help library is private:
-# nothing links to it (the game loads it by its full path), but should that
-# change, dpkg-shlibdeps must look for it beside the game. The path is
-# relative to the staging folder, where dpkg-shlibdeps runs.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${QUORBALS_PROGRAM_DIR}")
+# Library dependencies come from dpkg-shlibdeps, which DebianStaging.cmake
+# runs itself: CPack's run would add maintainer scripts calling ldconfig for
+# the help library, which is private to the game. Should anything link to it
+# one day, dpkg-shlibdeps looks for it beside the game.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
+set(CPACK_QUORBALS_PROGRAM_DIR "${QUORBALS_PROGRAM_DIR}")
+set(CPACK_QUORBALS_STRIP "${CMAKE_STRIP}")
+set(CPACK_QUORBALS_LINTIAN_OVERRIDES "${CMAKE_CURRENT_LIST_DIR}/quorbals.lintian-overrides")
 
 # Qt loads its platform plugin (xcb: the game asks for it) and its multimedia
 # backends at run time, so dpkg-shlibdeps cannot see them. On Debian 12 they
@@ -99,15 +103,10 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "${QUORBALS_RUNTIME_DEPENDS}")
 
 # Debian's own documents of the package, written into the staging folder only,
 # so that a plain `cmake --install` stays as it is. The changelog's date is the
-# release's date in the AppStream metadata.
-set(QUORBALS_RELEASE_DATE)
-file(READ ${PROJECT_SOURCE_DIR}/assets/org.example.quorbals.metainfo.xml QUORBALS_METAINFO)
-if(QUORBALS_METAINFO MATCHES "<release version=\"${PROJECT_VERSION}\" date=\"([0-9-]+)\"")
-    execute_process(COMMAND date -u -R -d "${CMAKE_MATCH_1} 12:00:00"
-        OUTPUT_VARIABLE QUORBALS_RELEASE_DATE OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-else()
-    message(WARNING "The AppStream metadata has no release ${PROJECT_VERSION}")
-endif()
+# release's date in the AppStream metadata (QUORBALS_RELEASE_DAY, read in
+# assets/CMakeLists.txt).
+execute_process(COMMAND date -u -R -d "${QUORBALS_RELEASE_DAY} 12:00:00"
+    OUTPUT_VARIABLE QUORBALS_RELEASE_DATE OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
 if(NOT QUORBALS_RELEASE_DATE)
     string(TIMESTAMP QUORBALS_RELEASE_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
 endif()
@@ -155,6 +154,6 @@ else()
                     "COPYING); the package goes without /usr/share/doc/@CPACK_PACKAGE_NAME@/copyright")
 endif()
 ]=])
-set(CPACK_PRE_BUILD_SCRIPTS ${QUORBALS_PACKAGE_DOCS_SCRIPT})
+set(CPACK_PRE_BUILD_SCRIPTS ${QUORBALS_PACKAGE_DOCS_SCRIPT} ${CMAKE_CURRENT_LIST_DIR}/DebianStaging.cmake)
 
 include(CPack)

@@ -18,3 +18,12 @@ set(QUORBALS_NODE_LINK_OPTIONS
     -sEXIT_RUNTIME=1
     -sALLOW_MEMORY_GROWTH=1
 )
+
+# A JavaScript library of named functions the C++ of `target` calls
+# (--js-library): a call it lacks fails when the program links. Every
+# program that links `target` takes it.
+function(quorbals_js_library target file)
+    set(path ${CMAKE_CURRENT_SOURCE_DIR}/${file})
+    target_link_options(${target} INTERFACE "SHELL:--js-library ${path}")
+    set_property(TARGET ${target} APPEND PROPERTY INTERFACE_LINK_DEPENDS ${path})
+endfunction()

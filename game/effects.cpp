@@ -1,21 +1,12 @@
 #include "game/effects.h"
 
+#include "game/sound_files.h"
+
 namespace quorbals {
 
 const char* SoundFileName(SoundCue cue) {
-    switch (cue) {
-        case SoundCue::Select:
-            return "select.wav";
-        case SoundCue::Move:
-            return "move.wav";
-        case SoundCue::Remove:
-            return "remove.wav";
-        case SoundCue::Add:
-            return "add.wav";
-        case SoundCue::End:
-            return "end.wav";
-    }
-    return "";
+    const auto at = static_cast<std::size_t>(cue);
+    return at < kSoundFiles.size() ? kSoundFiles[at] : "";
 }
 
 }  // namespace quorbals

@@ -9,7 +9,8 @@
 
 namespace quorbals {
 
-// Desk colours, FreeCellList records, FreeCount, NextBalls and Score agree.
+// The Desk's colours, state.freeCellList, state.freeCount, state.nextBalls
+// and state.score agree.
 std::string CheckStateInvariants(const GameState& state);
 
 // No run of five or more of one colour is left (true after every scan).

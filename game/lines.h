@@ -14,10 +14,12 @@ constexpr int kMinLine = 5;
 // each ball beyond five, nothing below five.
 std::int32_t PointsForPass(std::int32_t ballsRemoved);
 
-// Empties one cell and keeps the Desk, FreeCellList and FreeCount in step.
+// Empties one cell and keeps state.desk, state.freeCellList and
+// state.freeCount in step.
 void ClearCell(GameState& state, Effects& effects, int x, int y);
 
-// One pass over the Desk; sets state.linesRemoved and returns BallsRemoved.
+// One pass over the Desk; sets state.linesRemoved and returns the number of
+// balls it removed.
 std::int32_t ScanLines(GameState& state, Effects& effects);
 
 }  // namespace quorbals

@@ -1,5 +1,7 @@
 #include "game/path_search.h"
 
+#include "game/null_effects.h"
+
 namespace quorbals {
 
 namespace {
@@ -205,6 +207,13 @@ Route FollowRoute(const PathRecords& path) {
         }
     }
     return Route{};
+}
+
+bool RouteExists(const GameState& state, Cell from, Cell target) {
+    GameState scratch = state;
+    scratch.path.start = from;
+    NullEffects quiet;
+    return FindPath(scratch, quiet, target) == PathResult::Found;
 }
 
 }  // namespace quorbals

@@ -41,6 +41,11 @@ constexpr Direction Opposite(Direction d) {
 // NotFound (the pointer handling never asks for those).
 PathResult FindPath(GameState& state, Effects& effects, Cell target);
 
+// Whether FindPath finds a route from `from` to `target` on the Desk as it
+// stands, the ball on `from` blocking as the selected one does. Nothing of
+// `state` changes: the search runs on a copy.
+bool RouteExists(const GameState& state, Cell from, Cell target);
+
 // The two walks of FindPath, on the grid as it stands; exposed for tests.
 PathResult GreedyWalk(GameState& state, Effects& effects);
 PathResult PruneRoute(GameState& state, Effects& effects);

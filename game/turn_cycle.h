@@ -6,7 +6,7 @@
 
 namespace quorbals {
 
-// TurnPhase values: the step of the cycle that is due next.
+// Values of state.turnPhase: the step of the cycle that is due next.
 constexpr std::int32_t kPhaseFirstScan = 0;
 constexpr std::int32_t kPhasePlacement = 1;
 constexpr std::int32_t kPhaseSecondScan = 2;

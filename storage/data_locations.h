@@ -6,7 +6,7 @@
 
 namespace quorbals {
 
-// ExeDir(), and DataDir under AppDataFolder() (made when missing), with the
+// ExeDir(), and the data folder under AppDataFolder() (made when missing), with the
 // four file paths. Worked out once, while the main window is created.
 DataPaths LocateDataPaths();
 

@@ -1,6 +1,7 @@
 #include "storage/data_paths.h"
 
 #include "storage/file_system.h"
+#include "storage/game_file_dialog_texts.h"
 
 namespace quorbals {
 
@@ -30,6 +31,7 @@ DataPaths MakeDataPaths(std::string exeDir, const std::string& appDataFolder) {
     paths.settingsFile = paths.dataDir + "quorbals.set";
     paths.helpFile = paths.exeDir + "quorbals.chm";
     paths.colourMarksFile = paths.dataDir + "quorbals.mrk";
+    paths.keptGameFile = paths.dataDir + "quorbals." + kGameFileSuffix;
     return paths;
 }
 

@@ -1,5 +1,5 @@
-// Where the game's own files live: the program's folder (ExeDir), the
-// per-user data folder (DataDir) and the four file paths formed from them
+// Where the game's own files live: the program's folder (exeDir), the
+// per-user data folder (dataDir) and the file paths formed from them
 // once per run.
 #pragma once
 
@@ -21,11 +21,14 @@ struct DataPaths {
     std::string helpFile;
     // The colour marks switch, in a file of its own beside the settings.
     std::string colourMarksFile;
+    // The game in progress, kept as a saved game where a front end keeps it
+    // across a reload of its page (the browser's).
+    std::string keptGameFile;
 };
 
-// DataDir is `appDataFolder` + separator + "Quorbals" + separator when `appDataFolder`
+// dataDir is `appDataFolder` + separator + "Quorbals" + separator when `appDataFolder`
 // is not empty (the last level is made when missing; whether that worked
-// shows later, when a file in it is written), else ExeDir.
+// shows later, when a file in it is written), else exeDir.
 DataPaths MakeDataPaths(std::string exeDir, const std::string& appDataFolder);
 
 }  // namespace quorbals

@@ -49,6 +49,9 @@ struct HighScoreState {
     ScoreTable table;
     std::string playerName = kDefaultPlayerName;  // code page 1251, at most 50 bytes
     std::int32_t newEntryIndex = 0;               // slot of the last entry made
+    // False while the score file exists but could not be read: such a table
+    // must never replace the file.
+    bool fromFile = true;
 };
 
 void EncodeScoreEntry(const ScoreEntry& entry, std::uint8_t* out);
@@ -66,7 +69,8 @@ void DecodeScoreFile(std::span<const std::uint8_t> bytes, ScoreTable& table);
 // The start of a run: an empty table and the name "New Player".
 void ResetHighScores(HighScoreState& scores);
 
-// Reads ScoreFile, or FallbackScoreFile when ScoreFile does not exist, into
+// Reads paths.scoreFile, or paths.fallbackScoreFile when the first does not
+// exist, into
 // `table` (both files missing: the table is left as it is). Reads for
 // reading only. Throws FileError; `table` is then unchanged.
 void LoadHighScores(const DataPaths& paths, ScoreTable& table);
@@ -80,12 +84,14 @@ bool PlaceNewScore(HighScoreState& scores, std::int32_t finalScore);
 // its first 50 bytes, the new entry its first 20.
 void TakeEnteredName(HighScoreState& scores, std::string_view typedName);
 
-// Writes the valid slots to ScoreFile (never to FallbackScoreFile),
+// Writes the valid slots to paths.scoreFile (never to the fallback beside
+// the program),
 // atomically. Throws FileError.
 void WriteHighScores(const DataPaths& paths, const ScoreTable& table);
 
-// Empties the table (the slots keep their bytes) and deletes ScoreFile, then
-// FallbackScoreFile; failures to delete are ignored.
+// Empties the table (the slots keep their bytes) and deletes
+// paths.scoreFile, then paths.fallbackScoreFile; failures to delete are
+// ignored.
 void ClearHighScores(const DataPaths& paths, ScoreTable& table);
 
 }  // namespace quorbals

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs what is missing, builds everything and runs every test:
 #  - the Linux game with all its tests, end-to-end ones included, which also
-#    drive the Windows game under Wine;
+#    drive the Windows game under Wine, and its Debian package, which lintian
+#    and the install checks try;
 #  - the Windows game, its zip and installer, and its tests under Wine;
 #  - the shared code built for the browser with emscripten, and its tests
 #    under node; the browser game itself is played end to end in headless
@@ -30,8 +31,9 @@ in_watched_home() {
     return $status
 }
 
-cmake -S . -B build -DQUORBALS_WERROR=ON -DQUORBALS_BUILD_TESTS=ON -DQUORBALS_BUILD_BENCH=ON
-cmake --build build -j2
+# The Linux game with every test, built as its Debian package is (with
+# Debian's hardening flags), and the package: the install tests check it.
+./tools/make_deb.sh -DQUORBALS_WERROR=ON -DQUORBALS_BUILD_TESTS=ON -DQUORBALS_BUILD_BENCH=ON
 
 # The Windows game and its packages first: the end-to-end tests of the
 # Linux build run it too.

@@ -5,8 +5,10 @@
 #   tools/make_deb.sh [-B folder] [--check] [--install-check] [-DNAME=VALUE ...]
 #
 #   --check          unpack the package into a temporary folder and run the
-#                    install checks on it (layout, metadata, the game's window,
-#                    help and sounds from the unpacked /usr/lib/quorbals).
+#                    install checks on it (layout, metadata, manual page, the
+#                    game's window, help and sounds from the unpacked
+#                    /usr/lib/quorbals). The test package_test (ctest -L
+#                    install) does that too, and runs lintian.
 #   --install-check  as root, and it changes this machine for a moment:
 #                    `apt-get install` the package, run the same checks on the
 #                    installed /usr, then `apt-get purge` it again (unless it
@@ -27,7 +29,7 @@ while [ $# -gt 0 ]; do
         --check) check=yes; shift ;;
         --install-check) install_check=yes; shift ;;
         -D*) cmake_args="$cmake_args $1"; shift ;;
-        -h|--help) sed -n '2,15p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+        -h|--help) sed -n '2,17p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
         *) echo "make_deb.sh: unknown argument $1 (see --help)" >&2; exit 2 ;;
     esac
 done

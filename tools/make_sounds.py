@@ -11,6 +11,7 @@ used, so the files can be remade anywhere:
 
 import math
 import os
+import re
 import struct
 import sys
 import wave
@@ -145,12 +146,22 @@ SOUNDS = {
 }
 
 
+def game_sound_files(here):
+    """The wave files the game lists (game/sound_files.h), in its order."""
+    with open(os.path.join(here, "..", "game", "sound_files.h"), encoding="utf-8") as f:
+        return re.findall(r'^ *"([a-z]+\.wav)",$', f.read(), re.M)
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
+    names = game_sound_files(here)
+    if sorted(names) != sorted(SOUNDS):
+        sys.exit(f"make_sounds.py: the game lists {names}, this script makes {sorted(SOUNDS)}")
     default = os.path.normpath(os.path.join(here, "..", "assets", "sounds"))
     folder = sys.argv[1] if len(sys.argv) > 1 else default
     os.makedirs(folder, exist_ok=True)
-    for name, (make, peak) in SOUNDS.items():
+    for name in names:
+        make, peak = SOUNDS[name]
         path = os.path.join(folder, name)
         samples = make()
         write_wave(path, samples, peak)

@@ -27,8 +27,15 @@ rm -rf "$build/package"
 mkdir -p "$stage"
 x86_64-w64-mingw32-strip -o "$stage/quorbals.exe" "$build/quorbals.exe"
 cp assets/quorbals.chm "$stage/"
-for sound in add end move remove select; do
-    cp "assets/sounds/$sound.wav" "$stage/"
+# The wave files as the game lists them (game/sound_files.h), and the same
+# list for the installer's script.
+sounds=$(sed -n 's/^ *"\([a-z]*\.wav\)",$/\1/p' game/sound_files.h)
+[ "$(echo $sounds | wc -w)" -eq 5 ] ||
+    { echo "make_windows.sh: game/sound_files.h lists no five wave files" >&2; exit 1; }
+: >"$build/package/sounds.nsh"
+for sound in $sounds; do
+    cp "assets/sounds/$sound" "$stage/"
+    printf '  !insertmacro ${ACTION} "%s"\n' "$sound" >>"$build/package/sounds.nsh"
 done
 # Notepad of older Windows shows text only with CRLF line ends.
 sed 's/\r*$/\r/' LICENSE >"$stage/LICENSE.txt"
@@ -45,7 +52,7 @@ with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as z:
 PY
 
 setup=$build/quorbals-$version-setup.exe
-makensis -V2 -NOCD -DSTAGE="$stage" -DOUTFILE="$setup" -DICON="$root/assets/win32/quorbals.ico" \
+makensis -V2 -NOCD -DSTAGE="$stage" -DSOUNDS="$build/package/sounds.nsh" -DOUTFILE="$setup" -DICON="$root/assets/win32/quorbals.ico" \
     tools/windows/quorbals.nsi
 echo "made $zip_file"
 echo "made $setup"

@@ -26,10 +26,12 @@ libgtest-dev libgmock-dev googletest libbenchmark-dev
 fp-utils python3
 xvfb openbox xdotool x11-utils xclip imagemagick
 at-spi2-core python3-pyatspi dbus-daemon
-appstream desktop-file-utils dpkg-dev file strace
+pulseaudio pulseaudio-utils
+appstream desktop-file-utils dpkg-dev file strace lintian man-db groff-base
 g++-mingw-w64-x86-64-posix wine64 nsis
 emscripten nodejs
 chromium chromium-driver python3-selenium
+webkit2gtk-driver firefox-esr python3-websocket
 "
 
 case "$set_name" in

@@ -9,6 +9,9 @@
 namespace quorbals {
 
 enum class Bevel { None, Raised, Lowered };
+
+// Every ring is one pixel wide: a panel's content lies this far in per ring.
+inline constexpr int kBevelWidth = 1;
 enum class BevelShade { Light, Dark };
 
 // A line of a ring, both end pixels included.

@@ -1,7 +1,6 @@
 #include "view/cell_names.h"
 
-#include <array>
-
+#include "game/path_search.h"
 #include "view/colour_marks.h"
 
 namespace quorbals {
@@ -10,6 +9,13 @@ namespace {
 
 constexpr std::array<const char*, kColorCount> kColourNames{"blue",    "cyan", "green",
                                                             "magenta", "red",  "yellow"};
+
+}  // namespace
+
+std::string ColourName(int color) {
+    return color >= 0 && color < kColorCount ? kColourNames[static_cast<std::size_t>(color)]
+                                             : "unknown";
+}
 
 std::string BallName(int color, bool marks) {
     std::string name = ColourName(color) + " ball";
@@ -20,21 +26,37 @@ std::string BallName(int color, bool marks) {
     return name;
 }
 
-}  // namespace
-
-std::string ColourName(int color) {
-    return color >= 0 && color < kColorCount ? kColourNames[static_cast<std::size_t>(color)]
-                                             : "unknown";
+std::string Capitalised(std::string text) {
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') {
+        text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    }
+    return text;
 }
 
 std::string CellPlace(Cell cell) {
     return "row " + std::to_string(cell.y + 1) + ", column " + std::to_string(cell.x + 1);
 }
 
-std::string CellName(const GameState& state, Cell cell, bool marks) {
+std::string CellName(const GameState& state, Cell cell, bool marks, Place place) {
     const BallColor color = state.desk[static_cast<std::size_t>(CellIndex(cell.x, cell.y))];
-    const std::string what = color == kNoBall ? "empty" : BallName(color, marks);
-    return what + ", " + CellPlace(cell);
+    std::string name = color == kNoBall ? "empty" : BallName(color, marks);
+    if (place == Place::kNamed) {
+        name += ", " + CellPlace(cell);
+    }
+    const Selection& s = state.selection;
+    if (color == kNoBall && s.color != kNoBall && OnDesk(s.x, s.y)) {
+        name += RouteExists(state, {s.x, s.y}, cell) ? ", reachable" : ", no route";
+    }
+    return name;
+}
+
+std::array<std::string, kCellCount> CellNames(const GameState& state, bool marks, Place place) {
+    std::array<std::string, kCellCount> names;
+    for (int i = 0; i < kCellCount; ++i) {
+        names[static_cast<std::size_t>(i)] =
+            CellName(state, {i % kDeskSide, i / kDeskSide}, marks, place);
+    }
+    return names;
 }
 
 std::string PreviewNames(const GameState& state, bool marks) {

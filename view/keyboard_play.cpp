@@ -87,6 +87,7 @@ DeskKeyResult DeskKeyDown(GameState& state, Effects& effects, const ViewTables& 
         std::int32_t py = 0;
         CellCentre(tables, cursor.cell, px, py);
         DeskMouseUp(state, effects, tables, px, py, false);
+        result.acted = true;
         return result;
     }
     if (state.selection.color != kNoBall) {

@@ -44,6 +44,7 @@ constexpr bool DeskKeyCounts(DeskKey key, bool repeat, bool commandModifier) {
 struct DeskKeyResult {
     bool taken = false;        // the key is one of keyboard play's
     bool cursorMoved = false;  // the cursor showed, hid or changed cell
+    bool acted = false;        // Enter or Space acted on the cursor's cell
     Cell from;                 // where it was before
 };
 

@@ -38,6 +38,18 @@ void StartMove(GameState& state, Effects& effects, Cell target) {
     effects.StartTimer(GameTimer::Move);
 }
 
+// The route to a free cell, as a pointer move onto it shows it: the arrows
+// drawn so far are erased, and the new ones drawn when the cell can be
+// reached (path.ready 1), else path.target is left on it with path.ready 0.
+// A stop without a route leaves the erasure for the next repaint.
+void ShowRouteTo(GameState& state, Effects& effects, const ViewTables& tables, Cell cell) {
+    EraseArrows(state, effects);
+    if (FindPath(state, effects, cell) != PathResult::Found) {
+        return;
+    }
+    DrawArrows(state, effects, tables);
+}
+
 }  // namespace
 
 void DeskMouseMove(GameState& state, Effects& effects, const ViewTables& tables, std::int32_t px,
@@ -45,21 +57,15 @@ void DeskMouseMove(GameState& state, Effects& effects, const ViewTables& tables,
     if (busy || !HasSelection(state)) {
         return;
     }
-    EraseArrows(state, effects);
     // Stops below leave the erased arrows for the next repaint (the glow
     // tick at the latest), as a route is only repainted when one is drawn.
     std::int32_t x = px;
     std::int32_t y = py;
-    if (!PixelToCell(tables, x, y)) {
+    if (!PixelToCell(tables, x, y) || state.desk[CellIndex(x, y)] != kNoBall) {
+        EraseArrows(state, effects);
         return;
     }
-    if (state.desk[CellIndex(x, y)] != kNoBall) {
-        return;
-    }
-    if (FindPath(state, effects, Cell{x, y}) != PathResult::Found) {
-        return;
-    }
-    DrawArrows(state, effects, tables);
+    ShowRouteTo(state, effects, tables, Cell{x, y});
 }
 
 void DeskMouseLeave(GameState& state, Effects& effects, bool busy) {
@@ -89,6 +95,11 @@ void DeskMouseUp(GameState& state, Effects& effects, const ViewTables& tables, s
             SelectBall(state, effects, cell);
         }
     } else {
+        // A release that no pointer move onto its cell came before (a tap of
+        // a finger or a pen sends none) looks for the route there first.
+        if (!onBall && !(state.path.ready == 1 && state.path.target == cell)) {
+            ShowRouteTo(state, effects, tables, cell);
+        }
         const bool startsMove = !onBall && state.path.ready == 1 && state.path.target == cell;
         if (startsMove) {
             StartMove(state, effects, cell);

@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
-#include "app/qt/centring.h"
-#include "app/qt/design_to_qt.h"
+#include "view/qt/centring.h"
+#include "view/qt/design_to_qt.h"
 
 #include "app/about_box_layout.h"
 #include "app/program_texts.h"
@@ -139,9 +139,12 @@ void TF_About::keyPressEvent(QKeyEvent* e) {
 
 bool TF_About::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::MouseButtonRelease) {
+        // Where the release lies in the box decides, by the shared rule.
         auto* me = static_cast<QMouseEvent*>(e);
         auto* w = static_cast<QWidget*>(watched);
-        if (watched != P_Icon && w->rect().contains(me->position().toPoint())) {
+        const QPoint local = me->position().toPoint();
+        const QPoint inBox = w->mapTo(this, local);
+        if (w->rect().contains(local) && AboutClickReachesOk(inBox.x(), inBox.y())) {
             B_OkClick();
         }
         return true;

@@ -8,16 +8,13 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
-#include <QShortcut>
 #include <cstdlib>
 #include <string_view>
 
 #include "app/program_texts.h"
 #include "app/qt/about_box.h"
-#include "app/qt/centring.h"
-#include "app/qt/design_to_qt.h"
-#include "app/qt/desk_keys.h"
 #include "app/qt/error_report.h"
+#include "app/qt/key_translation.h"
 #include "assets/resources.h"
 #include "platform/documents_folder.h"
 #include "platform/qt/help_library.h"
@@ -29,6 +26,8 @@
 #include "view/cell_names.h"
 #include "view/qt/announcer.h"
 #include "view/qt/bevel_panel.h"
+#include "view/qt/centring.h"
+#include "view/qt/design_to_qt.h"
 #include "view/qt/desk_view.h"
 #include "view/qt/tile_image.h"
 
@@ -54,28 +53,23 @@ TF_Main::TF_Main(MainWindowServices services, QWidget* parent)
     BuildControls();
     BuildMenu();
 
-    // The colour marks switch has a key of its own and no menu item.
-    auto* marks = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this);
-    marks->setContext(Qt::WindowShortcut);
-    connect(marks, &QShortcut::activated, this, [this] { commands.ToggleColourMarks(); });
+    // Every key that reaches the window or a control in it is offered to the
+    // shared commands first, which decide what it does (menu shortcuts too).
+    qApp->installEventFilter(this);
 }
 
 TF_Main::~TF_Main() = default;
 
 namespace {
 
-QKeySequence ShortcutKeys(MenuShortcut shortcut) {
-    switch (shortcut) {
-        case MenuShortcut::F1:
-            return QKeySequence(Qt::Key_F1);
-        case MenuShortcut::F2:
-            return QKeySequence(Qt::Key_F2);
-        case MenuShortcut::CtrlX:
-            return QKeySequence(Qt::CTRL | Qt::Key_X);
-        case MenuShortcut::None:
-            break;
+// A menu item's caption with its shortcut written beside it; the shared
+// commands act on the keys themselves.
+QString ItemText(const MenuItem& item) {
+    QString text = QString::fromUtf8(item.caption);
+    if (item.shortcut != MenuShortcut::None) {
+        text += QLatin1Char('\t') + QString::fromLatin1(ShortcutText(item.shortcut));
     }
-    return {};
+    return text;
 }
 
 }  // namespace
@@ -94,8 +88,8 @@ void TF_Main::BuildControls() {
     L_Scores = new QLabel(QStringLiteral("0"), P_Panel);
     L_Scores->setGeometry(ToQRect(kScoreLabel));
     L_Scores->setAlignment(Qt::AlignCenter);
-    const bool haveSystem = QFontDatabase::hasFamily(QString::fromLatin1(kScoreFont.family));
-    L_Scores->setFont(ToQFont(haveSystem ? kScoreFont : kScoreFallbackFont));
+    L_Scores->setFont(
+        ToQFont(ScoreFontFor(QFontDatabase::hasFamily(QString::fromLatin1(kScoreFont.family)))));
     QPalette scorePal = L_Scores->palette();
     scorePal.setColor(QPalette::WindowText, QColor(QRgb(kScoreColour)));
     scorePal.setColor(QPalette::ButtonText, QColor(QRgb(kScoreColour)));
@@ -146,11 +140,8 @@ void TF_Main::BuildMenu() {
                 menu->addSeparator();
                 continue;
             }
-            QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+            QAction* action = menu->addAction(ItemText(item));
             action->setObjectName(QString::fromLatin1(item.name));
-            action->setShortcut(ShortcutKeys(item.shortcut));
-            // Shortcuts act wherever the keyboard is inside the main window.
-            action->setShortcutContext(Qt::WindowShortcut);
             const MenuCommand command = item.command;
             if (item.checkable) {
                 // The check mark is the switch itself: Qt inverts it.
@@ -191,24 +182,21 @@ void TF_Main::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
-void TF_Main::keyPressEvent(QKeyEvent* e) {
-    // Reaches the window only while no menu or dialog has the keyboard.
-    if (const std::optional<DeskKey> key = DeskKeyFor(*e)) {
-        commands.DeskKeyDown(*key);
-        e->accept();
-        return;
+bool TF_Main::eventFilter(QObject* watched, QEvent* e) {
+    const QEvent::Type type = e->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) {
+        return QMainWindow::eventFilter(watched, e);
     }
-    QMainWindow::keyPressEvent(e);
-}
-
-void TF_Main::keyReleaseEvent(QKeyEvent* e) {
-    // F1 with any modifiers, on its release (auto-repeat sends releases too).
-    if (e->key() == Qt::Key_F1 && !e->isAutoRepeat()) {
-        commands.MI_HelpContClick();
-        e->accept();
-        return;
+    // Only while the keyboard is in this window and no menu, the menu bar
+    // or a dialog has it. A key the game does not take goes on as it came
+    // (and may come by again on its way to the parents: it is still none).
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this || qobject_cast<QMenuBar*>(widget) ||
+        QApplication::activePopupWidget() || QApplication::activeModalWidget()) {
+        return QMainWindow::eventFilter(watched, e);
     }
-    QMainWindow::keyReleaseEvent(e);
+    const std::optional<KeyEvent> key = KeyEventOf(*static_cast<QKeyEvent*>(e));
+    return key && commands.HandleKey(*key);
 }
 
 void TF_Main::FormShow() {
@@ -265,9 +253,9 @@ void TF_Main::Announce(const std::string& text) {
 
 void TF_Main::SetScoreText(const std::string& text) {
     const QString shown = QString::fromStdString(text);
-    // Centred while it fits; a wider score keeps its leading digits.
-    const bool fits = L_Scores->fontMetrics().horizontalAdvance(shown) <= L_Scores->width();
-    L_Scores->setAlignment(fits ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    const bool centred = ScoreAlignmentFor(L_Scores->fontMetrics().horizontalAdvance(shown)) ==
+                         ScoreAlignment::kCentred;
+    L_Scores->setAlignment(centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     L_Scores->setText(shown);
 }
 

@@ -51,8 +51,6 @@ public:
     void WindowSettingsLoad(const std::string& settingsFile);
 
     bool activatedOnce() const { return app.activatedOnce; }
-    bool soundOn() const { return SoundChecked(); }
-    void setSoundOn(bool on) { SetSoundChecked(on); }
 
     // The menu item that runs a command ("&Start!" is the menu bar's own).
     QAction* Item(MenuCommand command) const { return items_[static_cast<std::size_t>(command)]; }
@@ -116,8 +114,7 @@ protected:
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
-    void keyReleaseEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void BuildControls();

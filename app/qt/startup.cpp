@@ -8,7 +8,6 @@
 
 #include "app/program_texts.h"
 #include "app/qt/about_box.h"
-#include "app/qt/centring.h"
 #include "app/qt/error_report.h"
 #include "app/qt/main_window.h"
 #include "app/startup_sequence.h"
@@ -18,6 +17,7 @@
 #include "storage/data_locations.h"
 #include "storage/qt/game_file_dialogs.h"
 #include "storage/qt/hiscores_dialog.h"
+#include "view/qt/centring.h"
 
 namespace quorbals {
 

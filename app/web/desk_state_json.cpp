@@ -9,8 +9,10 @@ std::string DeskStateJson(const AppState& app) {
     const GameState& g = app.game;
     Json j;
     j.Open('{').Key("cells").Open('[');
-    for (int i = 0; i < kCellCount; ++i) {
-        j.Text(CellName(g, {i % kDeskSide, i / kDeskSide}, app.colourMarks));
+    // The page's grid gives each cell its row and column, which readers say
+    // themselves as the focus moves; the names leave them out.
+    for (const std::string& name : CellNames(g, app.colourMarks, Place::kLeftToReader)) {
+        j.Text(name);
     }
     j.Close(']');
     const int selected =

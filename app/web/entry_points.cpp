@@ -4,10 +4,13 @@
 #include <emscripten.h>
 
 #include "app/main_menu.h"
+#include "app/main_window_layout.h"
 #include "app/web/main_window.h"
 #include "app/web/page_calls.h"
 #include "app/web/startup.h"
 #include "app/web/tables_json.h"
+#include "platform/web/page_wait.h"
+#include "view/design_geometry.h"
 
 using quorbals::MainWindow;
 using quorbals::TF_Main;
@@ -16,7 +19,7 @@ namespace {
 
 TF_Main* Input() {
     TF_Main* window = MainWindow();
-    return window != nullptr && !quorbals::page::Waiting() ? window : nullptr;
+    return window != nullptr && !quorbals::PageWaiting() ? window : nullptr;
 }
 
 }  // namespace
@@ -38,37 +41,24 @@ EMSCRIPTEN_KEEPALIVE void quorbals_menu(int command) {
     }
 }
 
-// A key released while the main window has the keyboard (virtual-key code).
-EMSCRIPTEN_KEEPALIVE void quorbals_key_up(int key) {
-    constexpr int kF1 = 112;
-    if (key != kF1) {
-        return;
+// A key pressed (down 1) or released while the main window has the
+// keyboard and no menu or box of the page takes it: its virtual-key code
+// and what was held (kKey* bits). 1 when the game took it, and the page
+// then lets the browser do nothing with it.
+EMSCRIPTEN_KEEPALIVE int quorbals_key(int code, int flags) {
+    TF_Main* w = Input();
+    if (w == nullptr) {
+        return 0;
     }
-    if (TF_Main* w = Input()) {
-        w->commands.MI_HelpContClick();
-    }
-}
-
-// A key of keyboard play (a DeskKey's number) while the main window has
-// the keyboard and no Ctrl, Alt or Meta is held; `repeat` for a held key.
-EMSCRIPTEN_KEEPALIVE void quorbals_desk_key(int key, int repeat) {
-    if (key < 0 || key > static_cast<int>(quorbals::DeskKey::Deselect)) {
-        return;
-    }
-    const auto deskKey = static_cast<quorbals::DeskKey>(key);
-    if (!quorbals::DeskKeyCounts(deskKey, repeat != 0, false)) {
-        return;
-    }
-    if (TF_Main* w = Input()) {
-        w->commands.DeskKeyDown(deskKey);
-    }
-}
-
-// Ctrl+M: colour marks on or off.
-EMSCRIPTEN_KEEPALIVE void quorbals_toggle_marks() {
-    if (TF_Main* w = Input()) {
-        w->commands.ToggleColourMarks();
-    }
+    quorbals::KeyEvent key;
+    key.code = code;
+    key.ctrl = (flags & 1) != 0;
+    key.alt = (flags & 2) != 0;
+    key.shift = (flags & 4) != 0;
+    key.system = (flags & 8) != 0;
+    key.repeat = (flags & 16) != 0;
+    key.down = (flags & 32) != 0;
+    return w->commands.HandleKey(key) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void quorbals_pointer_move(int x, int y) {
@@ -103,8 +93,7 @@ EMSCRIPTEN_KEEPALIVE void quorbals_later(int what) {
     }
     if (what == static_cast<int>(quorbals::page::Later::FlushDesk)) {
         w->commands.FlushDesk();
-    } else if (what == static_cast<int>(quorbals::page::Later::Close) &&
-               !quorbals::page::Waiting()) {
+    } else if (what == static_cast<int>(quorbals::page::Later::Close) && !quorbals::PageWaiting()) {
         w->Close();
     }
 }
@@ -115,6 +104,27 @@ EMSCRIPTEN_KEEPALIVE void quorbals_later(int what) {
 EMSCRIPTEN_KEEPALIVE void quorbals_page_hidden() {
     if (TF_Main* w = MainWindow()) {
         w->SaveSettingsQuietly();
+    }
+}
+
+// The device pixels a design pixel takes for a window of width x height
+// design pixels in a viewport of viewWidth x viewHeight device pixels.
+EMSCRIPTEN_KEEPALIVE double quorbals_fitted_scale(double viewWidth, double viewHeight, int width,
+                                                  int height) {
+    return quorbals::FittedScale(viewWidth, viewHeight, width, height);
+}
+
+// Whether a score `textWidth` design pixels wide is centred in its label
+// (1) or keeps its leading digits at the left (0).
+EMSCRIPTEN_KEEPALIVE int quorbals_score_centred(int textWidth) {
+    return quorbals::ScoreAlignmentFor(textWidth) == quorbals::ScoreAlignment::kCentred ? 1 : 0;
+}
+
+// The viewport changed size (a rotation, a resized browser window, zoom);
+// `rescaled` when the windows' scale changed with it.
+EMSCRIPTEN_KEEPALIVE void quorbals_viewport_changed(int rescaled) {
+    if (TF_Main* w = MainWindow()) {
+        w->commands.ViewportChanged(rescaled != 0);
     }
 }
 

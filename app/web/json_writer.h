@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/design_geometry.h"
+#include "view/design_geometry.h"
 
 namespace quorbals {
 

@@ -3,6 +3,7 @@
 #include "app/web/desk_state_json.h"
 #include "app/web/page_calls.h"
 #include "app/web/save_name.h"
+#include "platform/web/page_wait.h"
 
 namespace quorbals {
 
@@ -24,7 +25,7 @@ void TF_Main::TimerTick(int id) {
         return;  // a tick already queued when its timer stopped
     }
     const auto timer = static_cast<AppTimer>(id);
-    if (timer != AppTimer::Glow && page::Waiting()) {
+    if (timer != AppTimer::Glow && PageWaiting()) {
         return;
     }
     switch (timer) {

@@ -60,6 +60,8 @@ public:
     void ShowHelp(const std::string& helpFile) override;
     void OpenWebAddress(const char* url) override;
     void ExitNow(int status) override;
+    // A reload or a dropped tab is not the player's closing of the game.
+    bool KeepsGameInProgress() const override { return true; }
 
     AppState app;
     MainCommands commands{app, *this};

@@ -1,23 +1,41 @@
 #include "app/web/page_calls.h"
 
-#include <emscripten.h>
-
 #include <cstdlib>
+
+#include "platform/web/page_wait.h"
+
+// The page library's functions (page_library.js).
+extern "C" {
+void quorbals_page_show_splash();
+void quorbals_page_close_splash();
+void quorbals_page_show_main_window();
+void quorbals_page_show_ended(int status);
+void quorbals_page_set_score_text(const char* text);
+void quorbals_page_paint_desk(const unsigned int* pixels, int width, int height, const int* rects,
+                              int count, const int* cursor, int cursorCount);
+void quorbals_page_paint_preview(int slot, const unsigned int* pixels, int width, int height);
+void quorbals_page_run_later(int what);
+void quorbals_page_start_timer(int id, int intervalMs);
+void quorbals_page_stop_timer(int id);
+void quorbals_page_viewport(int* rect);
+void quorbals_page_window_rect(int* rect);
+void quorbals_page_move_window(int left, int top);
+void quorbals_page_update_accessible_desk(const char* json);
+void quorbals_page_announce(const char* text);
+int quorbals_page_sound_checked();
+void quorbals_page_set_sound_checked(int on);
+void quorbals_page_play_wave(const char* name);
+void quorbals_page_open_help();
+void quorbals_page_open_address(const char* url);
+int quorbals_page_show_box(int kind, const char* text);
+char* quorbals_page_ask_save_name(const char* offered);
+char* quorbals_page_ask_load_file();
+void quorbals_page_show_about();
+}
 
 namespace quorbals::page {
 
 namespace {
-
-int waiting = 0;
-
-// Marks the span of one wait.
-class Wait {
-public:
-    Wait() { ++waiting; }
-    ~Wait() { --waiting; }
-    Wait(const Wait&) = delete;
-    Wait& operator=(const Wait&) = delete;
-};
 
 // A text the page allocated with malloc, taken over; null for none.
 std::optional<std::string> TakeText(char* text) {
@@ -29,187 +47,118 @@ std::optional<std::string> TakeText(char* text) {
     return result;
 }
 
+ScreenRect RectFrom(void (*ask)(int*)) {
+    int r[4] = {};
+    ask(r);
+    return {r[0], r[1], r[2], r[3]};
+}
+
 }  // namespace
 
-// clang-format off
-EM_JS(void, QuorbalsPageCall0, (const char* name), {
-    Module["page"][UTF8ToString(name)]();
-});
-EM_JS(void, QuorbalsPageCallInts, (const char* name, int a, int b, int c), {
-    Module["page"][UTF8ToString(name)](a, b, c);
-});
-EM_JS(int, QuorbalsPageAskInt, (const char* name), {
-    return Module["page"][UTF8ToString(name)]() | 0;
-});
-EM_JS(void, QuorbalsPageCallWithText, (const char* name, const char* text), {
-    Module["page"][UTF8ToString(name)](UTF8ToString(text));
-});
-EM_JS(void, QuorbalsPageCallText, (const char* name, int a, int b, const char* text), {
-    Module["page"][UTF8ToString(name)](a, b, UTF8ToString(text));
-});
-EM_JS(void, QuorbalsPageRect, (const char* name, int* rect), {
-    var r = Module["page"][UTF8ToString(name)]();
-    for (var i = 0; i < 4; ++i) {
-        HEAP32[(rect >> 2) + i] = r[i] | 0;
-    }
-});
-EM_JS(void, QuorbalsPagePaintDesk, (const unsigned int* pixels, int width, int height,
-                                    const int* rects, int count, const int* cursor,
-                                    int cursorCount), {
-    Module["page"].paintDesk(HEAPU8, HEAP32, pixels, width, height, rects, count, cursor,
-                             cursorCount);
-});
-EM_JS(void, QuorbalsPagePaintPreview, (int slot, const unsigned int* pixels, int width, int height), {
-    Module["page"].paintPreview(slot, HEAPU8, pixels, width, height);
-});
-
-EM_ASYNC_JS(int, QuorbalsPageShowBox, (int kind, const char* text), {
-    return (await Module["page"].showBox(kind, UTF8ToString(text))) ? 1 : 0;
-});
-EM_ASYNC_JS(char*, QuorbalsPageAskText, (const char* name, const char* offered), {
-    var answer = await Module["page"][UTF8ToString(name)](UTF8ToString(offered));
-    if (answer === null || answer === undefined) {
-        return 0;
-    }
-    var size = lengthBytesUTF8(answer) + 1;
-    var out = _malloc(size);
-    stringToUTF8(answer, out, size);
-    return out;
-});
-EM_ASYNC_JS(void, QuorbalsPageWait, (const char* name), {
-    await Module["page"][UTF8ToString(name)]();
-});
-// clang-format on
-
 void ShowSplash() {
-    QuorbalsPageCall0("showSplash");
+    quorbals_page_show_splash();
 }
 
 void CloseSplash() {
-    QuorbalsPageCall0("closeSplash");
+    quorbals_page_close_splash();
 }
 
 void ShowMainWindow() {
-    QuorbalsPageCall0("showMainWindow");
+    quorbals_page_show_main_window();
 }
 
 void ShowEnded(int status) {
-    QuorbalsPageCallInts("showEnded", status, 0, 0);
+    quorbals_page_show_ended(status);
 }
 
 void SetScoreText(const std::string& text) {
-    QuorbalsPageCallWithText("setScoreText", text.c_str());
+    quorbals_page_set_score_text(text.c_str());
 }
 
 void PaintDesk(const PixelPicture& desk, std::span<const PixelRect> rects,
                std::span<const FilledRect> cursor) {
     static_assert(sizeof(PixelRect) == 4 * sizeof(int));
     static_assert(sizeof(FilledRect) == 5 * sizeof(int));
-    QuorbalsPagePaintDesk(
+    quorbals_page_paint_desk(
         desk.pixels.data(), desk.width, desk.height, reinterpret_cast<const int*>(rects.data()),
         static_cast<int>(rects.size()), reinterpret_cast<const int*>(cursor.data()),
         static_cast<int>(cursor.size()));
 }
 
-void UpdateAccessibleDesk(const std::string& json) {
-    QuorbalsPageCallWithText("updateAccessibleDesk", json.c_str());
-}
-
-void Announce(const std::string& text) {
-    QuorbalsPageCallWithText("announce", text.c_str());
-}
-
 void PaintPreview(int slot, const PixelPicture& preview) {
-    QuorbalsPagePaintPreview(slot, preview.pixels.data(), preview.width, preview.height);
+    quorbals_page_paint_preview(slot, preview.pixels.data(), preview.width, preview.height);
 }
 
 void RunLater(Later what) {
-    QuorbalsPageCallInts("runLater", static_cast<int>(what), 0, 0);
+    quorbals_page_run_later(static_cast<int>(what));
 }
 
 void StartTimer(int id, int intervalMs) {
-    QuorbalsPageCallInts("startTimer", id, intervalMs, 0);
+    quorbals_page_start_timer(id, intervalMs);
 }
 
 void StopTimer(int id) {
-    QuorbalsPageCallInts("stopTimer", id, 0, 0);
+    quorbals_page_stop_timer(id);
 }
 
 ScreenRect Viewport() {
-    int r[4] = {};
-    QuorbalsPageRect("viewport", r);
-    return {r[0], r[1], r[2], r[3]};
+    return RectFrom(quorbals_page_viewport);
 }
 
 ScreenRect WindowRect() {
-    int r[4] = {};
-    QuorbalsPageRect("windowRect", r);
-    return {r[0], r[1], r[2], r[3]};
+    return RectFrom(quorbals_page_window_rect);
 }
 
 void MoveWindow(int left, int top) {
-    QuorbalsPageCallInts("moveWindow", left, top, 0);
+    quorbals_page_move_window(left, top);
+}
+
+void UpdateAccessibleDesk(const std::string& json) {
+    quorbals_page_update_accessible_desk(json.c_str());
+}
+
+void Announce(const std::string& text) {
+    quorbals_page_announce(text.c_str());
 }
 
 bool SoundChecked() {
-    return QuorbalsPageAskInt("soundChecked") != 0;
+    return quorbals_page_sound_checked() != 0;
 }
 
 void SetSoundChecked(bool on) {
-    QuorbalsPageCallInts("setSoundChecked", on ? 1 : 0, 0, 0);
+    quorbals_page_set_sound_checked(on ? 1 : 0);
 }
 
 void PlayWave(const char* name) {
-    QuorbalsPageCallWithText("playWave", name);
-}
-
-bool Waiting() {
-    return waiting > 0;
+    quorbals_page_play_wave(name);
 }
 
 bool ShowBox(BoxKind kind, const std::string& text) {
-    Wait wait;
-    return QuorbalsPageShowBox(static_cast<int>(kind), text.c_str()) != 0;
+    PageWait wait;
+    return quorbals_page_show_box(static_cast<int>(kind), text.c_str()) != 0;
 }
 
 std::optional<std::string> AskSaveName(const std::string& offered) {
-    Wait wait;
-    return TakeText(QuorbalsPageAskText("askSaveName", offered.c_str()));
+    PageWait wait;
+    return TakeText(quorbals_page_ask_save_name(offered.c_str()));
 }
 
 std::optional<std::string> AskLoadFile() {
-    Wait wait;
-    return TakeText(QuorbalsPageAskText("askLoadFile", ""));
+    PageWait wait;
+    return TakeText(quorbals_page_ask_load_file());
 }
 
 void ShowAbout() {
-    Wait wait;
-    QuorbalsPageWait("showAbout");
+    PageWait wait;
+    quorbals_page_show_about();
 }
 
 void OpenHelp() {
-    QuorbalsPageCall0("openHelp");
+    quorbals_page_open_help();
 }
 
 void OpenAddress(const char* url) {
-    QuorbalsPageCallWithText("openAddress", url);
-}
-
-void SetScoreCell(int row, int column, const std::string& text) {
-    QuorbalsPageCallText("setScoreCell", row, column, text.c_str());
-}
-
-void ShowNameBox(int left, int top, const std::string& name) {
-    QuorbalsPageCallText("showNameBox", left, top, name.c_str());
-}
-
-void HideNameBox() {
-    QuorbalsPageCall0("hideNameBox");
-}
-
-std::string RunHighScores() {
-    Wait wait;
-    return TakeText(QuorbalsPageAskText("runHighScores", "")).value_or(std::string());
+    quorbals_page_open_address(url);
 }
 
 }  // namespace quorbals::page

@@ -1,8 +1,10 @@
-// What the browser front end asks of its page: the hand-written page script
-// (page/quorbals-page.js) keeps the windows, dialogs, canvases, timers and
-// sounds, and the C++ asks for them through these calls. Texts are UTF-8.
-// The calls marked "waits" suspend the C++ until the player answers, while
-// the page goes on handling events.
+// What the browser front end asks of its page: the hand-written page
+// scripts (page/page.js and the modules it imports) keep the windows,
+// dialogs, canvases, timers and sounds, and the C++ asks for them through
+// these calls, each a named function of the page library (page_library.js).
+// Texts are UTF-8. The calls marked "waits" suspend the C++ until the
+// player answers, while the page goes on handling events (see
+// platform/web/page_wait.h).
 #pragma once
 
 #include <optional>
@@ -56,11 +58,6 @@ bool SoundChecked();
 void SetSoundChecked(bool on);
 void PlayWave(const char* name);
 
-// Whether a call that waits for the player is waiting now. Meanwhile the
-// page takes no other input, and nothing that could wait too may run (one
-// wait at a time): the turn cycle's and the move's ticks are held back.
-bool Waiting();
-
 // Waits: a message box; true for OK.
 bool ShowBox(BoxKind kind, const std::string& text);
 // Waits: the save dialog offering a name; the name typed, or nothing.
@@ -73,12 +70,5 @@ void ShowAbout();
 
 void OpenHelp();
 void OpenAddress(const char* url);
-
-// The high-score dialog.
-void SetScoreCell(int row, int column, const std::string& text);
-void ShowNameBox(int left, int top, const std::string& name);
-void HideNameBox();
-// Waits: the dialog, modal; the name box's text when it closes.
-std::string RunHighScores();
 
 }  // namespace quorbals::page

@@ -1,5 +1,7 @@
 #include "app/web/save_name.h"
 
+#include "storage/game_file_dialog_texts.h"
+
 namespace quorbals {
 
 std::string SaveFileName(const std::string& typed) {
@@ -22,7 +24,8 @@ std::string SaveFileName(const std::string& typed) {
         if (name.empty()) {
             return {};
         }
-        name += ".kvx";
+        name += '.';
+        name += kGameFileSuffix;
     }
     return name;
 }

@@ -4,13 +4,20 @@
 #include <string_view>
 
 #include "app/about_box_layout.h"
-#include "app/high_score_dialog_layout.h"
+#include "app/front_end.h"
+#include "app/key_commands.h"
 #include "app/main_menu.h"
 #include "app/main_window_layout.h"
 #include "app/program_texts.h"
 #include "app/web/json_writer.h"
+#include "app/web/page_frame.h"
+#include "game/sound_files.h"
 #include "storage/cp1251.h"
+#include "storage/game_file_dialog_texts.h"
+#include "storage/high_score_dialog_layout.h"
+#include "view/bevel.h"
 #include "view/cell_names.h"
+#include "view/check_mark.h"
 
 namespace quorbals {
 
@@ -44,7 +51,8 @@ void WriteMainWindow(Json& j) {
     j.Key("main").Open('{');
     j.Key("caption").Text(kProgramName);
     j.Key("play").Rect(kPlayArea).Key("strip").Rect(kStripPanel);
-    j.Key("score").Rect(kScoreLabel).Key("scoreFont").Font(kScoreFallbackFont);
+    j.Key("outer").Open('[').Number(kPageMainWidth).Number(kPageMainHeight).Close(']');
+    j.Key("score").Rect(kScoreLabel).Key("scoreFont").Font(ScoreFontFor(false));
     j.Key("scoreColour").Number(kScoreColour);
     j.Key("scoreHint")
         .Text(DecodeCp1251(
@@ -56,6 +64,45 @@ void WriteMainWindow(Json& j) {
     j.Close(']');
     j.Key("deskPanel").Rect(kDeskPanel).Key("desk").Rect(kDeskImage);
     j.Key("deskName").Text(kDeskName);
+    j.Close('}');
+}
+
+void WriteKinds(Json& j) {
+    j.Key("boxKinds").Open('{');
+    j.Key("information").Number(static_cast<long>(BoxKind::Information));
+    j.Key("error").Number(static_cast<long>(BoxKind::Error));
+    j.Key("question").Number(static_cast<long>(BoxKind::Question));
+    j.Close('}');
+    j.Key("deskSide").Number(kDeskSide);
+    j.Key("bevel").Number(kBevelWidth);
+    j.Key("waves").Open('[');
+    for (const char* wave : kSoundFiles) {
+        j.Text(wave);
+    }
+    j.Close(']');
+}
+
+void WriteGameFiles(Json& j) {
+    j.Key("gameFiles").Open('{');
+    j.Key("saveTitle").Text(kSaveGameTitle).Key("loadTitle").Text(kLoadGameTitle);
+    j.Key("filter").Text(kGameFileFilter).Key("suffix").Text(kGameFileSuffix);
+    j.Close('}');
+}
+
+void WriteKeys(Json& j) {
+    // The keys the game knows, by the names the browser gives them; the
+    // page hands each over as its code. Letters are their capitals' codes.
+    j.Key("keys").Open('{');
+    for (const KeyName& key : KeyNames()) {
+        j.Key(key.name).Number(key.code);
+    }
+    j.Close('}');
+}
+
+void WriteFrame(Json& j) {
+    j.Key("frame").Open('{');
+    j.Key("border").Number(kPageFrame.border).Key("padding").Number(kPageFrame.padding);
+    j.Key("caption").Number(kPageFrame.caption).Key("menuBar").Number(kPageFrame.menuBar);
     j.Close('}');
 }
 
@@ -84,15 +131,30 @@ void WriteHighScores(Json& j) {
         j.Rect(r);
     }
     j.Close(']');
-    j.Key("grid").Rect(kScoreGrid).Key("rows").Number(kScoreGridRows);
-    j.Key("rowHeight").Number(kScoreRowHeight).Key("gridLine").Number(kScoreGridLine);
-    j.Key("columns").Open('[');
-    for (const int width : kScoreColumnWidths) {
-        j.Number(width);
+    j.Key("grid").Rect(kScoreGrid).Key("gridLineColour").Number(kScoreGridLineColour);
+    // Each cell with the grid line after it, row by row.
+    j.Key("cells").Open('[');
+    for (int row = 0; row < kScoreGridRows; ++row) {
+        j.Open('[');
+        for (int column = 0; column < static_cast<int>(kScoreColumnWidths.size()); ++column) {
+            DesignRect r = ScoreCellRect(row, column);
+            r.width += kScoreGridLine;
+            r.height += kScoreGridLine;
+            j.Rect(r);
+        }
+        j.Close(']');
     }
     j.Close(']');
+    j.Key("checkMark").Open('{');
+    const PixelPicture mark = CheckMarkPicture();
+    j.Key("size").Number(mark.width).Key("argb").Open('[');
+    for (const Pixel p : mark.pixels) {
+        j.Number(static_cast<long>(p));
+    }
+    j.Close(']').Close('}');
     j.Key("ok").Rect(kOkButton).Key("okCaption").Text(kOkCaption);
     j.Key("nameBox").Open('[').Number(kNameBoxWidth).Number(kNameBoxHeight).Close(']');
+    j.Key("nameLabel").Text(kNameBoxLabel);
     j.Key("font").Font(kHighScoreFont).Key("nameColour").Number(kNameBoxColour);
     j.Close('}');
 }
@@ -103,6 +165,10 @@ std::string WindowTablesJson() {
     Json j;
     j.Open('{');
     WriteMenu(j);
+    WriteFrame(j);
+    WriteKeys(j);
+    WriteKinds(j);
+    WriteGameFiles(j);
     WriteMainWindow(j);
     WriteAbout(j);
     WriteHighScores(j);

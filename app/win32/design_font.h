@@ -2,8 +2,8 @@
 // times the whole number of screen pixels a design pixel takes.
 #pragma once
 
-#include "app/design_geometry.h"
 #include "platform/win32/win32_headers.h"
+#include "view/design_geometry.h"
 
 namespace quorbals {
 

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "storage/win32/wide_path.h"
+#include "app/win32/text.h"
+#include "platform/win32/wide_path.h"
+#include "storage/game_file_dialog_texts.h"
+#include "storage/win32/system_file_error.h"
 
 namespace quorbals {
 
@@ -22,21 +25,27 @@ std::optional<std::string> RunGameFileDialog(HWND owner, bool save, const std::s
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = owner;
-    ofn.lpstrFilter = L"Quorbals game\0*.kvx\0";
+    // The one filter: its description and its pattern, each ended by a zero.
+    std::wstring filter = Wide(kGameFileKind);
+    filter += L'\0';
+    filter += Wide(kGameFilePattern);
+    filter += L'\0';
+    const std::wstring suffix = Wide(kGameFileSuffix);
+    ofn.lpstrFilter = filter.c_str();
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = name.data();
     ofn.nMaxFile = static_cast<DWORD>(name.size());
     ofn.lpstrInitialDir = startFolder.empty() ? nullptr : startFolder.c_str();
-    ofn.lpstrDefExt = L"kvx";
+    ofn.lpstrDefExt = suffix.c_str();
     // The current folder stays: the sounds are found there by their bare names.
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
     BOOL chosen = FALSE;
+    const std::wstring title = Wide(save ? kSaveGameTitle : kLoadGameTitle);
+    ofn.lpstrTitle = title.c_str();
     if (save) {
-        ofn.lpstrTitle = L"Save game";
         ofn.Flags |= OFN_OVERWRITEPROMPT;
         chosen = GetSaveFileNameW(&ofn);
     } else {
-        ofn.lpstrTitle = L"Load game";
         ofn.Flags |= OFN_FILEMUSTEXIST;
         chosen = GetOpenFileNameW(&ofn);
     }

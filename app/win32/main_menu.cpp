@@ -1,7 +1,6 @@
 #include "app/win32/main_menu.h"
 
 #include <string>
-#include <vector>
 
 #include "app/win32/text.h"
 
@@ -49,30 +48,6 @@ HMENU BuildMainMenu() {
         AppendMenuW(bar, MF_POPUP | greyed, reinterpret_cast<UINT_PTR>(popup), caption.c_str());
     }
     return bar;
-}
-
-HACCEL CreateMainAccelerators() {
-    std::vector<ACCEL> keys;
-    for (const MenuBarEntry& entry : MainMenu()) {
-        for (const MenuItem& item : entry.items) {
-            const WORD id = static_cast<WORD>(MenuCommandId(item.command));
-            switch (item.shortcut) {
-                case MenuShortcut::F1:
-                    keys.push_back({FVIRTKEY, VK_F1, id});
-                    break;
-                case MenuShortcut::F2:
-                    keys.push_back({FVIRTKEY, VK_F2, id});
-                    break;
-                case MenuShortcut::CtrlX:
-                    keys.push_back({FVIRTKEY | FCONTROL, 'X', id});
-                    break;
-                case MenuShortcut::None:
-                    break;
-            }
-        }
-    }
-    keys.push_back({FVIRTKEY | FCONTROL, 'M', static_cast<WORD>(kColourMarksCommandId)});
-    return CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
 }
 
 }  // namespace quorbals

@@ -25,11 +25,4 @@ constexpr UINT kMenuBarHelp = 2;
 // wait for the window's showing start greyed, Sound starts checked.
 HMENU BuildMainMenu();
 
-// The WM_COMMAND number of Ctrl+M, which switches the colour marks: a key
-// of no menu item, so that the menus stay as they are.
-constexpr UINT kColourMarksCommandId = 200;
-
-// The items' shortcuts (F2, Ctrl+X and F1) and Ctrl+M.
-HACCEL CreateMainAccelerators();
-
 }  // namespace quorbals

@@ -4,8 +4,8 @@
 #include "app/win32/about_box.h"
 #include "app/win32/client_size.h"
 #include "app/win32/design_font.h"
-#include "app/win32/desk_keys.h"
 #include "app/win32/file_dialogs.h"
+#include "app/win32/key_translation.h"
 #include "app/win32/main_menu.h"
 #include "app/win32/message_box.h"
 #include "app/win32/program_icon_art.h"
@@ -65,9 +65,6 @@ TF_Main::~TF_Main() {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
     }
-    if (accelerators_) {
-        DestroyAcceleratorTable(accelerators_);
-    }
     if (scoreFont_) {
         DeleteObject(scoreFont_);
     }
@@ -99,7 +96,6 @@ bool TF_Main::Create() {
     RegisterClassExW(&wc);
 
     menu_ = BuildMainMenu();
-    accelerators_ = CreateMainAccelerators();
     hwnd_ = CreateWindowExW(kExStyle, kClassName, Wide(kProgramName).c_str(), kStyle, CW_USEDEFAULT,
                             CW_USEDEFAULT, 300, 380, nullptr, menu_, instance, this);
     if (!hwnd_) {
@@ -179,10 +175,8 @@ LRESULT TF_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_COMMAND:
-            if (HIWORD(wParam) == 0 || HIWORD(wParam) == 1) {  // menu or accelerator
-                if (LOWORD(wParam) == kColourMarksCommandId) {
-                    commands.ToggleColourMarks();
-                } else if (const auto command = MenuCommandFromId(LOWORD(wParam))) {
+            if (HIWORD(wParam) == 0) {  // a menu item
+                if (const auto command = MenuCommandFromId(LOWORD(wParam))) {
                     RunMenuCommand(commands, *command);
                 }
                 return 0;
@@ -192,17 +186,14 @@ LRESULT TF_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             commands.FlushDesk();
             return 0;
         case WM_KEYDOWN:
-            // Keyboard play; a menu that is open takes the keys itself.
-            if (const auto key = DeskKeyOf(wParam, lParam)) {
-                commands.DeskKeyDown(*key);
+        case WM_KEYUP:
+        case WM_SYSKEYDOWN:
+        case WM_SYSKEYUP:
+            // A key sent to the window itself; the message loop offers the
+            // keys of its controls the same way (TakeKey).
+            if (TakeKey(message, wParam, lParam)) {
                 return 0;
             }
-            break;
-        case WM_KEYUP:
-            FormKeyUp(wParam);
-            return 0;
-        case WM_SYSKEYUP:  // F1 released with Alt held
-            FormKeyUp(wParam);
             break;
         case WM_TIMER:
             TimerTick(wParam);
@@ -259,11 +250,18 @@ void TF_Main::FormShow() {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-void TF_Main::FormKeyUp(WPARAM key) {
-    // F1 with any modifiers, on its release.
-    if (key == VK_F1) {
-        commands.MI_HelpContClick();
+bool TF_Main::TakeKey(UINT message, WPARAM wParam, LPARAM lParam) {
+    const std::optional<KeyEvent> key = KeyEventOf(message, wParam, lParam);
+    return key && commands.HandleKey(*key);
+}
+
+bool TF_Main::TakeKey(const MSG& msg) {
+    // Keys of this window and its controls; a menu that is open, or a
+    // dialog, takes the keys in a loop of its own.
+    if (hwnd_ == nullptr || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) {
+        return false;
     }
+    return TakeKey(msg.message, msg.wParam, msg.lParam);
 }
 
 void TF_Main::TimerTick(UINT_PTR id) {

@@ -29,13 +29,14 @@ public:
     // Makes the hidden window with its menu and controls.
     bool Create();
     HWND Handle() const { return hwnd_; }
-    HACCEL Accelerators() const { return accelerators_; }
+    // A key message from the message loop for this window or one of its
+    // controls: true when the game took it (it is then not dispatched).
+    bool TakeKey(const MSG& msg);
 
     // Handlers, named after their control and event.
     void FormShow();
     void FormActivate() { commands.FormActivate(); }
     void FormClose() { commands.FormClose(); }
-    void FormKeyUp(WPARAM key);
 
     // The dialog is made after the window; null enters scores without one.
     void SetHighScoreDialog(HighScoreDialog* dialog) { hiscores_ = dialog; }
@@ -84,6 +85,7 @@ private:
     template <typename Window>
     friend LRESULT CALLBACK RouteToWindow(HWND, UINT, WPARAM, LPARAM);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    bool TakeKey(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
     void AddScoreHint();
     // Lays the window out again for a monitor of another scale.
@@ -93,7 +95,6 @@ private:
 
     HWND hwnd_ = nullptr;
     HMENU menu_ = nullptr;
-    HACCEL accelerators_ = nullptr;
     HWND hint_ = nullptr;
     std::wstring hintText_;
     HFONT scoreFont_ = nullptr;

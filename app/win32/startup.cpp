@@ -46,6 +46,8 @@ public:
         hiscores_ = std::make_unique<TF_Hiscores>(GetModuleHandleW(nullptr), mainWindow_->Handle(),
                                                   mainWindow_->app.scores.table);
         mainWindow_->SetHighScoreDialog(hiscores_.get());
+        hiscores_->SetAnnouncer(
+            [window = mainWindow_.get()](const std::string& text) { window->Announce(text); });
     }
     std::int64_t NowMs() override { return static_cast<std::int64_t>(GetTickCount64()); }
     void SleepBriefly() override { Sleep(1); }
@@ -62,8 +64,7 @@ public:
             if (got < 0) {
                 return 1;
             }
-            if (mainWindow_->Handle() &&
-                TranslateAcceleratorW(mainWindow_->Handle(), mainWindow_->Accelerators(), &msg)) {
+            if (mainWindow_->TakeKey(msg)) {
                 continue;
             }
             TranslateMessage(&msg);

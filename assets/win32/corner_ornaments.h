@@ -2,7 +2,7 @@
 // Windows build, taken from assets/ornaments/corner-*.png when it is built.
 #pragma once
 
-#include "app/high_score_dialog_layout.h"  // kOrnamentSize
+#include "assets/ornament_size.h"
 
 namespace quorbals {
 

@@ -1,14 +1,19 @@
 // Sound cues: short wave files started by their bare name.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "platform/qt/wave_file_locator.h"
+#include "platform/qt/wave_pcm.h"
 
-class QSoundEffect;
+class QAudioSink;
+class QBuffer;
 
 namespace quorbals {
 
@@ -20,10 +25,10 @@ public:
     virtual void Play(const char* waveName) = 0;
 };
 
-// Plays through Qt Multimedia. A new cue cuts off the one still playing,
-// the same cue included, so a repeated cue restarts. A file that is missing
-// or cannot be decoded gives the default alert instead; with no audio
-// output nothing is heard and nothing waits.
+// Plays through Qt Multimedia. A cue plays to its last sample unless a new
+// cue cuts it off, the same cue included, so a repeated cue restarts. A
+// file that is missing or cannot be decoded gives the default alert
+// instead; with no audio output nothing is heard and nothing waits.
 class QtSoundPlayer : public QObject, public SoundPlayer {
     Q_OBJECT
 public:
@@ -36,17 +41,26 @@ public:
 
 private:
     struct Cue {
-        QSoundEffect* effect = nullptr;  // null when the file was not found
-        bool broken = false;             // the file could not be decoded
+        std::optional<WavePcm> pcm;  // none when missing or undecodable
+        QBuffer* source = nullptr;   // reads pcm's samples
+        qint64 microseconds = 0;     // how long the samples last
     };
 
     Cue& CueFor(const std::string& waveName);
-    void OnStatusChanged(QSoundEffect* effect);
+    void Cut();
+    void ReleaseOnceHeard();
 
     WaveFileLocator locator_;
     std::function<void()> alert_;
     std::map<std::string, Cue> cues_;
-    QSoundEffect* current_ = nullptr;  // the last cue started
+    // The one output stream, of the cue last started, until that cue is
+    // heard to its end or cut off.
+    QAudioSink* sink_ = nullptr;
+    const Cue* playing_ = nullptr;
+    QElapsedTimer started_;
+    bool allTaken_ = false;  // the server has every sample of the cue
+    QElapsedTimer allTakenClock_;
+    QTimer endWatch_;
 };
 
 }  // namespace quorbals

@@ -1,6 +1,6 @@
 #include "platform/app_data_folder.h"
 
-#include "storage/web/web_storage.h"
+#include "platform/web/web_storage.h"
 
 namespace quorbals {
 

@@ -4,8 +4,7 @@
 
 #include <optional>
 
-#include "storage/file_error.h"
-#include "storage/win32/wide_path.h"
+#include "platform/win32/wide_path.h"
 
 namespace quorbals {
 
@@ -62,12 +61,11 @@ std::string AnsiPath(const std::string& utf8Path) {
     if (GetACP() == CP_UTF8) {
         return utf8Path;
     }
-    std::wstring wide;
-    try {
-        wide = WidePath(utf8Path);
-    } catch (const FileError&) {
+    const std::optional<std::wstring> converted = WideText(utf8Path);
+    if (!converted) {
         return utf8Path;  // not UTF-8: nothing to convert
     }
+    const std::wstring& wide = *converted;
     if (const auto ansi = InAnsiCodePage(wide)) {
         return *ansi;
     }

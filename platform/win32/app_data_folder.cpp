@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "storage/win32/wide_path.h"
+#include "platform/win32/wide_path.h"
 
 namespace quorbals {
 

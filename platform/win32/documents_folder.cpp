@@ -5,7 +5,7 @@
 #include <knownfolders.h>
 #include <shlobj.h>
 
-#include "storage/win32/wide_path.h"
+#include "platform/win32/wide_path.h"
 
 namespace quorbals {
 

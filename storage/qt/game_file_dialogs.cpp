@@ -1,5 +1,7 @@
 #include "storage/qt/game_file_dialogs.h"
 
+#include "storage/game_file_dialog_texts.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -13,8 +15,8 @@ void SetUp(QFileDialog& dialog, const char* title) {
     // overwrite question behave alike on every desktop.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setWindowTitle(QString::fromLatin1(title));
-    dialog.setNameFilter(QString::fromLatin1(GameFileDialogs::kNameFilter));
-    dialog.setDefaultSuffix(QString::fromLatin1(GameFileDialogs::kDefaultSuffix));
+    dialog.setNameFilter(QString::fromLatin1(kGameFileFilter));
+    dialog.setDefaultSuffix(QString::fromLatin1(kGameFileSuffix));
 }
 
 }  // namespace
@@ -38,7 +40,7 @@ std::optional<std::string> GameFileDialogs::Run(QFileDialog& dialog, const std::
 std::optional<std::string> GameFileDialogs::AskSavePath(QWidget* parent, const std::string& folder,
                                                         const std::string& fileName) {
     QFileDialog dialog(parent);
-    SetUp(dialog, kSaveTitle);
+    SetUp(dialog, kSaveGameTitle);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     return Run(dialog, folder, fileName);
@@ -47,7 +49,7 @@ std::optional<std::string> GameFileDialogs::AskSavePath(QWidget* parent, const s
 std::optional<std::string> GameFileDialogs::AskLoadPath(QWidget* parent, const std::string& folder,
                                                         const std::string& fileName) {
     QFileDialog dialog(parent);
-    SetUp(dialog, kLoadTitle);
+    SetUp(dialog, kLoadGameTitle);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return Run(dialog, folder, fileName);

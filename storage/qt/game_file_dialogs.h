@@ -20,11 +20,6 @@ public:
     std::optional<std::string> AskLoadPath(QWidget* parent, const std::string& folder,
                                            const std::string& fileName);
 
-    static constexpr const char* kSaveTitle = "Save game";
-    static constexpr const char* kLoadTitle = "Load game";
-    static constexpr const char* kNameFilter = "Quorbals game (*.kvx)";
-    static constexpr const char* kDefaultSuffix = "kvx";
-
 private:
     static std::optional<std::string> Run(QFileDialog& dialog, const std::string& folder,
                                           const std::string& fileName);

@@ -13,12 +13,13 @@
 #include <QTableWidget>
 #include <algorithm>
 
-#include "app/high_score_commands.h"
-#include "app/qt/centring.h"
-#include "app/qt/design_to_qt.h"
 #include "assets/resources.h"
 #include "platform/qt/window_decorations.h"
 #include "storage/cp1251.h"
+#include "storage/high_score_commands.h"
+#include "view/check_mark.h"
+#include "view/qt/centring.h"
+#include "view/qt/design_to_qt.h"
 
 namespace quorbals {
 
@@ -52,18 +53,13 @@ public:
     }
 };
 
-// A green check mark for the OK button, drawn here rather than taken from
-// the desktop theme so that the dialog looks the same everywhere.
+// The game's own check mark for the OK button rather than one of the
+// desktop theme, so that the dialog looks the same everywhere.
 QIcon CheckMarkIcon() {
-    QPixmap pixmap(18, 18);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPen pen(QColor(0, 128, 0), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setPen(pen);
-    const QPointF mark[] = {{3, 9.5}, {7, 13.5}, {15, 4.5}};
-    p.drawPolyline(mark, 3);
-    return QIcon(pixmap);
+    const PixelPicture mark = CheckMarkPicture();
+    const QImage image(reinterpret_cast<const uchar*>(mark.pixels.data()), mark.width, mark.height,
+                       mark.BytesPerLine(), QImage::Format_ARGB32);
+    return QIcon(QPixmap::fromImage(image.copy()));
 }
 
 QLabel* MakeOrnament(QWidget* parent, const char* resource, const DesignRect& at) {
@@ -93,7 +89,18 @@ TF_Hiscores::TF_Hiscores(const ScoreTable& table, QWidget* parent)
 
     P_Form = new BevelPanel(this, Bevel::Lowered, Bevel::Raised);
     P_Form->setGeometry(ToQRect(kHighScoreForm));
+    BuildGrid();
+    Image1 = MakeOrnament(P_Form, kCornerTopLeftResource, kOrnaments[0]);
+    Image2 = MakeOrnament(P_Form, kCornerBottomLeftResource, kOrnaments[1]);
+    Image3 = MakeOrnament(P_Form, kCornerTopRightResource, kOrnaments[2]);
+    Image4 = MakeOrnament(P_Form, kCornerBottomRightResource, kOrnaments[3]);
+    BuildOkButton();
+    BuildNameBox();
+    setTabOrder(E_EditName, BB_OK);
+    FormCreate();
+}
 
+void TF_Hiscores::BuildGrid() {
     SG_Scores = new QTableWidget(kScoreGridRows, 3, P_Form);
     SG_Scores->setGeometry(ToQRect(kScoreGrid));
     SG_Scores->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
@@ -129,12 +136,9 @@ TF_Hiscores::TF_Hiscores(const ScoreTable& table, QWidget* parent)
     }
     SG_Scores->setPalette(gridPalette);
     SG_Scores->setEnabled(false);
+}
 
-    Image1 = MakeOrnament(P_Form, kCornerTopLeftResource, kOrnaments[0]);
-    Image2 = MakeOrnament(P_Form, kCornerBottomLeftResource, kOrnaments[1]);
-    Image3 = MakeOrnament(P_Form, kCornerTopRightResource, kOrnaments[2]);
-    Image4 = MakeOrnament(P_Form, kCornerBottomRightResource, kOrnaments[3]);
-
+void TF_Hiscores::BuildOkButton() {
     BB_OK = new QPushButton(CheckMarkIcon(), QString::fromUtf8(kOkCaption), P_Form);
     BB_OK->setGeometry(ToQRect(kOkButton));
     BB_OK->setFont(ToQFont(kHighScoreFont));
@@ -143,7 +147,9 @@ TF_Hiscores::TF_Hiscores(const ScoreTable& table, QWidget* parent)
     buttonPalette.setColor(QPalette::ButtonText, Qt::black);
     BB_OK->setPalette(buttonPalette);
     connect(BB_OK, &QPushButton::clicked, this, &QDialog::accept);
+}
 
+void TF_Hiscores::BuildNameBox() {
     E_EditName = new NameEdit(P_Form);
     const BoxPosition first = NameBoxPosition(0);
     E_EditName->setGeometry(first.left, first.top, kNameBoxWidth, kNameBoxHeight);
@@ -152,10 +158,8 @@ TF_Hiscores::TF_Hiscores(const ScoreTable& table, QWidget* parent)
     QPalette editPalette = E_EditName->palette();
     editPalette.setColor(QPalette::Text, QColor(QRgb(kNameBoxColour)));
     E_EditName->setPalette(editPalette);
+    E_EditName->setAccessibleName(QString::fromUtf8(kNameBoxLabel));
     E_EditName->hide();
-
-    setTabOrder(E_EditName, BB_OK);
-    FormCreate();
 }
 
 void TF_Hiscores::FormCreate() {
@@ -165,10 +169,10 @@ void TF_Hiscores::FormCreate() {
 void TF_Hiscores::FormActivate() {
     if (!GridFilled) {
         setFixedSize(P_Form->size());
-        // The selection goes to the last row, which is never filled, so no
-        // cell shows as selected; the view itself stays at the top.
-        SG_Scores->selectionModel()->setCurrentIndex(
-            SG_Scores->model()->index(kScoreGridRows - 1, 0), QItemSelectionModel::NoUpdate);
+        // No cell is current, so none shows as selected and none is handed
+        // to a screen reader as focused (the name box or OK has the focus);
+        // the view itself stays at the top.
+        SG_Scores->selectionModel()->clearCurrentIndex();
         SG_Scores->scrollToTop();
         WriteHeaderAndRows(*this, table_);
         GridFilled = true;
@@ -196,6 +200,11 @@ void TF_Hiscores::ShowNameBox(int left, int top, const std::string& name) {
 
 void TF_Hiscores::HideNameBox() {
     E_EditName->hide();
+}
+
+void TF_Hiscores::SetSummary(const std::string& summary) {
+    // Read with the caption as the dialog opens.
+    setAccessibleDescription(QString::fromStdString(summary));
 }
 
 std::string TF_Hiscores::RunModal() {

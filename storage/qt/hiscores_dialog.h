@@ -6,7 +6,7 @@
 #include <QFrame>
 #include <QLineEdit>
 
-#include "app/front_end.h"
+#include "storage/high_score_dialog.h"
 #include "storage/score_table.h"
 #include "view/qt/bevel_panel.h"
 
@@ -40,6 +40,7 @@ public:
     void SetCell(int row, int column, const std::string& text) override;
     void ShowNameBox(int left, int top, const std::string& name) override;
     void HideNameBox() override;
+    void SetSummary(const std::string& summary) override;
     std::string RunModal() override;
 
     // The text of a grid cell (row 0 is the header).
@@ -62,6 +63,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void BuildGrid();
+    void BuildOkButton();
+    void BuildNameBox();
     void CentreOnScreen();
 
     const ScoreTable& table_;

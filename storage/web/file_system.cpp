@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "storage/file_error.h"
-#include "storage/web/web_storage.h"
+#include "platform/web/web_storage.h"
 
 namespace quorbals {
 

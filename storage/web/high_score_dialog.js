@@ -54,13 +54,17 @@ export class HighScoreDialog {
         this.name.type = "text";
         this.name.id = "E_EditName";
         this.name.spellcheck = false;
-        this.name.setAttribute("aria-label", "Your name");
+        this.name.setAttribute("aria-label", table.nameLabel);
         fontStyle(this.name, table.font);
         this.name.style.color = colour(table.nameColour);
         this.name.style.width = `${table.nameBox[0]}px`;
         this.name.style.height = `${table.nameBox[1]}px`;
         this.name.hidden = true;
         this.name.addEventListener("focus", () => this.name.select());
+        // The new entry's place and score, read with the caption as the
+        // dialog opens; nothing shows it.
+        this.summary = element("p", "reader-only", inner);
+        this.summary.id = "score-summary";
     }
 
     // A rectangle of the dialog's table inside the two bevel rings of P_Form.
@@ -83,6 +87,15 @@ export class HighScoreDialog {
 
     hideNameBox() {
         this.name.hidden = true;
+    }
+
+    setSummary(text) {
+        this.summary.textContent = text;
+        if (text) {
+            this.window.root.setAttribute("aria-describedby", this.summary.id);
+        } else {
+            this.window.root.removeAttribute("aria-describedby");
+        }
     }
 
     // Modal until OK, Enter, or Escape from the OK button; resolves the name

@@ -2,7 +2,7 @@
 // grid's cells and the name box, and waits for it to close.
 #pragma once
 
-#include "app/front_end.h"
+#include "storage/high_score_dialog.h"
 #include "storage/score_table.h"
 
 namespace quorbals {
@@ -15,6 +15,7 @@ public:
     void SetCell(int row, int column, const std::string& text) override;
     void ShowNameBox(int left, int top, const std::string& name) override;
     void HideNameBox() override;
+    void SetSummary(const std::string& summary) override;
     std::string RunModal() override;
 
 private:

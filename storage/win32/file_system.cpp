@@ -10,10 +10,10 @@
 #include <cwctype>
 #include <string_view>
 
+#include "platform/win32/wide_path.h"
 #include "storage/file_error.h"
 #include "storage/temporary_files.h"
 #include "storage/win32/system_file_error.h"
-#include "storage/win32/wide_path.h"
 
 namespace quorbals {
 

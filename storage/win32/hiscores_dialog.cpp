@@ -3,12 +3,13 @@
 #include <cstddef>
 #include <stdexcept>
 
-#include "app/high_score_commands.h"
 #include "assets/win32/corner_ornaments.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/wide_path.h"
 #include "storage/cp1251.h"
 #include "storage/file_error.h"
-#include "storage/win32/wide_path.h"
+#include "storage/high_score_commands.h"
+#include "storage/win32/system_file_error.h"
 #include "view/bevel.h"
 #include "view/win32/scaled_paint.h"
 
@@ -229,6 +230,10 @@ void TF_Hiscores::HideNameBox() {
     ::ShowWindow(E_EditName, SW_HIDE);
 }
 
+void TF_Hiscores::SetSummary(const std::string& summary) {
+    summary_ = summary;
+}
+
 std::string TF_Hiscores::RunModal() {
     if (hwnd_ == nullptr || running_) {
         return NameText();
@@ -248,6 +253,9 @@ std::string TF_Hiscores::RunModal() {
         Activated();
     }
     ::UpdateWindow(hwnd_);
+    if (!summary_.empty() && announce_) {
+        announce_(summary_);
+    }
     MSG msg;
     while (result_ == ModalResult::None && hwnd_ != nullptr) {
         const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);

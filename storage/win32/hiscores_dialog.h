@@ -5,12 +5,14 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <string>
 
-#include "app/front_end.h"
-#include "app/high_score_commands.h"
-#include "app/high_score_dialog_layout.h"
+#include "storage/high_score_commands.h"
+#include "storage/high_score_dialog.h"
+#include "storage/high_score_dialog_layout.h"
 #include "storage/score_table.h"
+#include "view/screen_rect.h"
 
 namespace quorbals {
 
@@ -38,6 +40,11 @@ public:
     void SetCell(int row, int column, const std::string& text) override;
     void ShowNameBox(int left, int top, const std::string& name) override;
     void HideNameBox() override;
+    // Said through `announce` (the main window's news) once the dialog shows.
+    void SetSummary(const std::string& summary) override;
+    void SetAnnouncer(std::function<void(const std::string&)> announce) {
+        announce_ = std::move(announce);
+    }
     // Disables the owner and runs the dialog's own message loop, which
     // dispatches every message of the thread (the owner's timers go on),
     // until OK, Escape on OK or a close request ends it.
@@ -90,6 +97,8 @@ private:
     bool running_ = false;
     ModalResult result_ = ModalResult::None;
     std::array<std::array<std::wstring, 3>, 12> cells_;
+    std::string summary_;
+    std::function<void(const std::string&)> announce_;
 };
 
 }  // namespace quorbals

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/wide_path.h"
+
 namespace quorbals {
 
 FileError FileErrorFromSystemError(unsigned long error) {
@@ -32,6 +34,14 @@ FileError FileErrorFromSystemError(unsigned long error) {
         default:
             return OtherIoError(static_cast<int>(error));
     }
+}
+
+std::wstring WidePath(const std::string& utf8) {
+    std::optional<std::wstring> wide = WideText(utf8);
+    if (!wide) {
+        throw InvalidFileNameError();
+    }
+    return std::move(*wide);
 }
 
 }  // namespace quorbals

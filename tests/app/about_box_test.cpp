@@ -5,9 +5,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/about_box_layout.h"
 #include "app/qt/about_box.h"
 #include "app/splash_wait.h"
 #include "view/qt/bevel_panel.h"
+#include "view/qt/design_to_qt.h"
 
 namespace quorbals::test {
 namespace {
@@ -72,15 +74,17 @@ TEST(AboutBox, ShowsItsLinesAndIsTheSizeOfItsPanelInBothModes) {
         about.resize(400, 100);
         about.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
-        EXPECT_EQ(about.size(), QSize(273, 273));
-        EXPECT_EQ(about.L_Version->text(), QStringLiteral("Version 2.1"));
-        EXPECT_EQ(about.L_Date->text(), QStringLiteral("March 5, 2008"));
-        EXPECT_EQ(about.L_Title->text(), QStringLiteral("Quorbals"));
-        EXPECT_EQ(about.L_Title->pos(), QPoint(80, 14));
-        EXPECT_EQ(about.L_Version->geometry(), QRect(10, 54, 253, 20));
-        EXPECT_EQ(about.L_Date->geometry(), QRect(10, 217, 253, 20));
-        EXPECT_EQ(about.P_Icon->geometry(), QRect(8, 8, 43, 43));
-        EXPECT_EQ(about.Image1->geometry(), QRect(5, 5, 32, 32));
+        // The box as its table lays it out, whatever size it was given.
+        EXPECT_EQ(about.size(), QSize(kAboutForm.width, kAboutForm.height));
+        EXPECT_EQ(about.L_Title->pos(), QPoint(kAboutTitleX, kAboutTitleY));
+        const QLabel* lines[] = {about.L_Version, about.L_Author, about.L_Home, about.L_Email,
+                                 about.L_Date};
+        for (std::size_t i = 0; i < kAboutLines.size(); ++i) {
+            EXPECT_EQ(lines[i]->geometry(), ToQRect(kAboutLines[i].rect));
+            EXPECT_EQ(lines[i]->text().toStdString(), kAboutLines[i].text);
+        }
+        EXPECT_EQ(about.P_Icon->geometry(), ToQRect(kAboutIconFrame));
+        EXPECT_EQ(about.Image1->geometry(), ToQRect(kAboutIconImage));
         EXPECT_FALSE(about.Image1->pixmap().isNull());
     }
 }

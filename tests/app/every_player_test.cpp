@@ -85,11 +85,58 @@ TEST_F(EveryPlayerTest, AWholeMoveByKeyboardWithTheCursorShownOverThePicture) {
     EXPECT_EQ(fe.shownDeskRects.front(), CursorArea({8, 4}));
 }
 
+// What a screen reader hears at each step of keyboard and pointer play.
+TEST_F(EveryPlayerTest, EveryStepOfAMoveIsHeard) {
+    Start();
+    OneBallInTheMiddle(2);
+    auto said = [&] {
+        std::vector<std::string> out = fe.announced;
+        fe.announced.clear();
+        return out;
+    };
+    using Said = std::vector<std::string>;
+    commands.DeskKeyDown(DeskKey::Left);  // shows the cursor on (4, 4)
+    commands.DeskKeyDown(DeskKey::Left);
+    commands.DeskKeyDown(DeskKey::Act);
+    EXPECT_EQ(said(), (Said{"Select a ball first."}));
+    commands.DeskKeyDown(DeskKey::Right);
+    commands.DeskKeyDown(DeskKey::Act);
+    EXPECT_EQ(said(), (Said{"Green ball selected, row 5, column 5."}));
+    commands.DeskKeyDown(DeskKey::Deselect);
+    EXPECT_EQ(said(), (Said{"Green ball put down."}));
+
+    // Walled in on three sides by the edge and a ball: the corner beyond has no route.
+    GameState& g = app.game;
+    for (const Cell c : {Cell{7, 8}, Cell{8, 7}}) {
+        g.desk[CellIndex(c.x, c.y)] = 0;
+        g.freeCellList[CellIndex(c.x, c.y)].free = 0;
+        g.freeCount -= 1;
+    }
+    commands.ToggleColourMarks();
+    said();
+    commands.DeskKeyDown(DeskKey::Act);
+    EXPECT_EQ(said(), (Said{"Green ball with a plus selected, row 5, column 5."}));
+    commands.DeskKeyDown(DeskKey::RowEnd);
+    commands.DeskKeyDown(DeskKey::ColumnBottom);
+    commands.DeskKeyDown(DeskKey::Act);
+    EXPECT_EQ(said(), (Said{"No route to row 9, column 9."}));
+    EXPECT_EQ(g.selection.color, 2) << "still selected";
+
+    // The pointer: another ball takes the selection; a move says nothing
+    // until its turn's news.
+    auto centre = [](int c) { return 4 + c * 29 + 11; };
+    commands.I_DeskMouseUp(centre(7), centre(8));
+    EXPECT_EQ(said(), (Said{"Blue ball with a ring selected, row 9, column 8."}));
+    commands.I_DeskMouseUp(centre(0), centre(0));
+    EXPECT_TRUE(commands.Busy());
+    EXPECT_TRUE(said().empty());
+}
+
 TEST_F(EveryPlayerTest, ColourMarksSwitchRedrawsAndIsKeptBetweenRuns) {
     Start();
     const PixelPicture plainPreview = commands.Pictures().previews[0].Picture();
     commands.ToggleColourMarks();
-    EXPECT_TRUE(commands.ColourMarks());
+    EXPECT_TRUE(app.colourMarks);
     EXPECT_NE(commands.Pictures().previews[0].Picture(), plainPreview);
     EXPECT_EQ(fe.announced.back(), "Colour marks on.");
     EXPECT_EQ(ReadFilePrefix(paths.colourMarksFile, 10), std::vector<std::uint8_t>{1});
@@ -100,7 +147,7 @@ TEST_F(EveryPlayerTest, ColourMarksSwitchRedrawsAndIsKeptBetweenRuns) {
     AppState app2;
     MainCommands next{app2, fe2};
     next.FormCreate(paths);
-    EXPECT_TRUE(next.ColourMarks());
+    EXPECT_TRUE(app2.colourMarks);
     EXPECT_EQ(next.Pictures().sheets.tiles, MakeTileSheet(true));
     EXPECT_TRUE(fe2.Errors().empty());
 }
@@ -109,7 +156,7 @@ TEST_F(EveryPlayerTest, AnUnwritableMarksFileIsReportedAndTheMarksStillShow) {
     Start();
     std::filesystem::create_directory(paths.colourMarksFile);  // a folder in its place
     commands.ToggleColourMarks();
-    EXPECT_TRUE(commands.ColourMarks());
+    EXPECT_TRUE(app.colourMarks);
     ASSERT_EQ(fe.Errors().size(), 1u);
     EXPECT_EQ(fe.Errors()[0], "File access denied.");
 }

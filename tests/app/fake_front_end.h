@@ -19,6 +19,7 @@ struct FakeHighScoreDialog : HighScoreDialog {
     int nameBoxTop = 0;
     std::string nameBox;
     std::string typedName;  // what the player types; empty keeps the offered name
+    std::string summary;
     int runs = 0;
 
     void SetCell(int row, int column, const std::string& text) override {
@@ -31,6 +32,7 @@ struct FakeHighScoreDialog : HighScoreDialog {
         nameBox = name;
     }
     void HideNameBox() override { nameBoxShown = false; }
+    void SetSummary(const std::string& text) override { summary = text; }
     std::string RunModal() override {
         ++runs;
         if (!typedName.empty()) {

@@ -62,11 +62,8 @@ TEST_F(KeysTest, TheDesignsKeysKeepTheirMeaningWithTheDeskFocused) {
     window->state.score = 7;
     QTest::keyClick(window->I_Desk, Qt::Key_F2);
     EXPECT_EQ(window->state.score, 0);
-    bool closed = false;
-    QObject::connect(window->Item(MenuCommand::GameExit), &QAction::triggered,
-                     [&] { closed = true; });
     QTest::keyClick(window->I_Desk, Qt::Key_X, Qt::ControlModifier);
-    EXPECT_TRUE(closed);
+    EXPECT_FALSE(window->isVisible()) << "Ctrl+X closes the window";
 }
 
 TEST_F(KeysTest, CtrlMSwitchesTheMarksAndScreenReadersHearOfIt) {
@@ -76,11 +73,11 @@ TEST_F(KeysTest, CtrlMSwitchesTheMarksAndScreenReadersHearOfIt) {
     const QString plain = window->I_Next[0]->accessibleName();
 
     QTest::keyClick(window->I_Desk, Qt::Key_M, Qt::ControlModifier);
-    EXPECT_TRUE(window->commands.ColourMarks());
+    EXPECT_TRUE(window->app.colourMarks);
     EXPECT_EQ(window->News->Text(), QStringLiteral("Colour marks on."));
     EXPECT_NE(window->I_Next[0]->accessibleName(), plain) << "the previews' marks are named";
     QTest::keyClick(window.get(), Qt::Key_M, Qt::ControlModifier);
-    EXPECT_FALSE(window->commands.ColourMarks());
+    EXPECT_FALSE(window->app.colourMarks);
     EXPECT_EQ(window->News->Text(), QStringLiteral("Colour marks off."));
     EXPECT_EQ(window->I_Next[0]->accessibleName(), plain);
     for (const QAction* item : window->findChildren<QAction*>()) {

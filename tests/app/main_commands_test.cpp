@@ -12,9 +12,9 @@
 #endif
 
 #include "app/game_file_commands.h"
-#include "app/high_score_commands.h"
 #include "game/path_search.h"
 #include "storage/file_error.h"
+#include "storage/high_score_commands.h"
 #include "storage/saved_game.h"
 #include "storage/score_table.h"
 #include "storage/window_settings.h"
@@ -71,8 +71,9 @@ protected:
 TEST_F(MainCommandsTest, FirstActivationPlacesTheFramedWindowAndDealsOnce) {
     commands.FormCreate(paths);
     EXPECT_TRUE(fe.sound) << "Sound starts checked";
-    EXPECT_EQ(fe.outer.width, 273 + 8);
-    EXPECT_EQ(fe.outer.height, 306 + 49);
+    // The play area as client size, with the fake's frame around it.
+    EXPECT_EQ(fe.outer.width, kPlayWidth + fe.frameExtra.width);
+    EXPECT_EQ(fe.outer.height, kPlayHeight + fe.frameExtra.height);
     // The real frame turns out larger than the estimate: centred again.
     fe.outer.width += 2;
     fe.outer.height += 20;
@@ -259,11 +260,13 @@ TEST_F(MainCommandsTest, EntryShowsTheNameBoxOnItsRowAndAFailedWriteKeepsTheDesk
     EXPECT_EQ(dialog.nameBox, "Bo");
     EXPECT_EQ(dialog.Cell(1, 0), "1");
     EXPECT_EQ(dialog.Cell(1, 2), "10");
+    EXPECT_EQ(dialog.summary, "New high score: place 1, 10 points.");
 
     app.paths.scoreFile = dir / "missing/quorbals.scr";
     app.game.score = 5;
     EXPECT_FALSE(commands.EnterHighScore()) << "no new game after a failed write";
     EXPECT_EQ(dialog.nameBoxTop, 41 + 23);
+    EXPECT_EQ(dialog.summary, "New high score: place 2, 5 points.");
     EXPECT_EQ(fe.Errors(), (std::vector<std::string>{"Invalid file name."}));
 
     // Clear asks first; header cells stay.

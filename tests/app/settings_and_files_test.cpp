@@ -47,9 +47,9 @@ protected:
 };
 
 TEST_F(SettingsTest, FirstRunIsCentredWithSoundOn) {
-    window->setSoundOn(false);
+    window->SetSoundChecked(false);
     window->WindowSettingsLoad(file);
-    EXPECT_TRUE(window->soundOn());
+    EXPECT_TRUE(window->SoundChecked());
     EXPECT_EQ(window->x(), (Screen().width() - window->width()) / 2);
     EXPECT_EQ(window->y(), (Screen().height() - window->height()) / 2);
     EXPECT_TRUE(errors.empty());
@@ -59,13 +59,13 @@ TEST_F(SettingsTest, StoredPositionAndSoundAreAppliedAndClamped) {
     WriteAll(file, Settings(10, 20, 0));
     window->WindowSettingsLoad(file);
     EXPECT_EQ(window->pos(), QPoint(10, 20));
-    EXPECT_FALSE(window->soundOn());
+    EXPECT_FALSE(window->SoundChecked());
 
     WriteAll(file, Settings(-40, 100000, 7, 12));  // longer files load from 9 bytes
     window->WindowSettingsLoad(file);
     EXPECT_EQ(window->x(), 0);
     EXPECT_EQ(window->y(), Screen().height() - window->height());
-    EXPECT_TRUE(window->soundOn()) << "any byte but 0 means on";
+    EXPECT_TRUE(window->SoundChecked()) << "any byte but 0 means on";
     EXPECT_TRUE(errors.empty());
 }
 
@@ -73,7 +73,7 @@ TEST_F(SettingsTest, EightBytesPlaceTheWindowThenReportTheShortFile) {
     WriteAll(file, Settings(30, 40, 0, 8));
     window->WindowSettingsLoad(file);
     EXPECT_EQ(window->pos(), QPoint(30, 40));
-    EXPECT_TRUE(window->soundOn());
+    EXPECT_TRUE(window->SoundChecked());
     EXPECT_EQ(errors, (std::vector<std::string>{"Read beyond end of file."}));
 
     errors.clear();

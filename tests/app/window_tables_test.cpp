@@ -3,68 +3,57 @@
 // the two dialogs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <string>
 #include <vector>
 
 #include "app/about_box_layout.h"
 #include "app/front_end.h"
-#include "app/high_score_commands.h"
 #include "app/main_menu.h"
 #include "app/main_window_layout.h"
+#include "storage/high_score_commands.h"
 
 namespace quorbals::test {
 namespace {
 
-std::vector<std::string> Captions(std::span<const MenuItem> items) {
-    std::vector<std::string> texts;
-    for (const MenuItem& item : items) {
-        texts.push_back(item.IsSeparator() ? "-" : item.caption);
-    }
-    return texts;
+// The letter after a caption's ampersand: its access key.
+char AccessKey(const char* caption) {
+    const std::string text = caption;
+    const std::size_t at = text.find('&');
+    return at == std::string::npos || at + 1 >= text.size()
+               ? '\0'
+               : static_cast<char>(std::toupper(static_cast<unsigned char>(text[at + 1])));
 }
 
-TEST(MainMenu, BarHoldsGameStartAndHelpWithEveryItemInOrder) {
-    const auto bar = MainMenu();
-    ASSERT_EQ(bar.size(), 3u);
-    EXPECT_STREQ(bar[0].caption, "&Game");
-    EXPECT_STREQ(bar[1].caption, "&Start!");
-    EXPECT_STREQ(bar[2].caption, "&Help");
-    EXPECT_TRUE(bar[1].items.empty()) << "Start! has no submenu";
-    EXPECT_EQ(bar[1].command, MenuCommand::Play);
-    EXPECT_EQ(Captions(bar[0].items),
-              (std::vector<std::string>{"&Start", "-", "&High Scores ...", "&Clear High Scores",
-                                        "-", "&Load...", "&Save...", "-", "Sound", "-", "&Exit"}));
-    EXPECT_EQ(Captions(bar[2].items),
-              (std::vector<std::string>{"&Contents", "-", "&Vintra Games Home Page",
-                                        "&Quorbals Home Page", "-", "&About ..."}));
-    // Only the window's showing enables "&Game" and "&Start!".
-    EXPECT_FALSE(bar[0].enabledBeforeShow);
-    EXPECT_FALSE(bar[1].enabledBeforeShow);
-    EXPECT_TRUE(bar[2].enabledBeforeShow);
-}
-
-TEST(MainMenu, ShortcutsCheckMarkAndNamesBelongToTheirItems) {
-    EXPECT_EQ(FindMenuItem(MenuCommand::GameNew)->shortcut, MenuShortcut::F2);
-    EXPECT_EQ(FindMenuItem(MenuCommand::GameExit)->shortcut, MenuShortcut::CtrlX);
-    EXPECT_EQ(FindMenuItem(MenuCommand::HelpCont)->shortcut, MenuShortcut::F1);
-    EXPECT_STREQ(ShortcutText(MenuShortcut::CtrlX), "Ctrl+X");
-    EXPECT_EQ(FindMenuItem(MenuCommand::Play), nullptr);
-    int checkable = 0;
-    int withKeys = 0;
+TEST(MainMenu, EveryCommandHasOnePlaceAndTheBarDistinctAccessKeys) {
+    std::vector<int> places(kMenuCommandCount, 0);
+    std::string barKeys;
     for (const MenuBarEntry& entry : MainMenu()) {
-        for (const MenuItem& item : entry.items) {
+        barKeys += AccessKey(entry.caption);
+        if (entry.items.empty()) {
+            ++places[static_cast<std::size_t>(entry.command)];
+            continue;
+        }
+        for (std::size_t i = 0; i < entry.items.size(); ++i) {
+            const MenuItem& item = entry.items[i];
             if (item.IsSeparator()) {
+                // Separators part groups: never first, last or two in a row.
+                EXPECT_TRUE(i > 0 && i + 1 < entry.items.size() &&
+                            !entry.items[i + 1].IsSeparator())
+                    << entry.name << " " << i;
                 continue;
             }
-            checkable += item.checkable;
-            withKeys += item.shortcut != MenuShortcut::None;
-            EXPECT_EQ(FindMenuItem(item.command), &item) << "one item per command";
+            ++places[static_cast<std::size_t>(item.command)];
+            EXPECT_EQ(item.checkable, item.command == MenuCommand::OptionsSound);
         }
     }
-    EXPECT_EQ(checkable, 1);
-    EXPECT_TRUE(FindMenuItem(MenuCommand::OptionsSound)->checkable);
-    EXPECT_STREQ(FindMenuItem(MenuCommand::OptionsSound)->name, "MI_OptionsSound");
-    EXPECT_EQ(withKeys, 3);
+    for (int command = 0; command < kMenuCommandCount; ++command) {
+        EXPECT_EQ(places[static_cast<std::size_t>(command)], 1) << "command " << command;
+    }
+    std::string sorted = barKeys;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end()) << barKeys;
 }
 
 TEST(WindowLayouts, PlayAreaStripPreviewsAndDeskFitTogether) {
@@ -101,6 +90,25 @@ TEST(WindowLayouts, ScaledScreensTakeTheNearestWholeMultipleWithHalvesUp) {
     EXPECT_EQ(WholeScaleForDpi(240), 3);  // 250 %
     EXPECT_EQ(WholeScaleForDpi(72), 1);
     EXPECT_EQ(WholeScaleForDpi(0), 1);
+}
+
+TEST(WindowLayouts, APageTakesTheLargestWholeScaleThatFitsItsViewport) {
+    // The browser's main window with its frame: 281 x 351 design pixels.
+    EXPECT_EQ(FittedScale(390 * 3, 844 * 3, 281, 351), 4);  // a phone, portrait
+    EXPECT_EQ(FittedScale(844 * 3, 390 * 3, 281, 351), 3);  // the same in landscape
+    EXPECT_EQ(FittedScale(1920, 1053, 281, 351), 3);        // exactly fits
+    EXPECT_EQ(FittedScale(1920, 1052, 281, 351), 2);
+    EXPECT_EQ(FittedScale(281, 351, 281, 351), 1);
+    // Where not even 1 fits, the fraction at which it just does.
+    EXPECT_DOUBLE_EQ(FittedScale(140.5, 800, 281, 351), 0.5);
+    EXPECT_DOUBLE_EQ(FittedScale(0, 0, 281, 351), 1);
+}
+
+TEST(WindowLayouts, TheScoreIsCentredWhileItFitsAndInSystemWhereThatExists) {
+    EXPECT_EQ(ScoreFontFor(true).family, std::string("System"));
+    EXPECT_EQ(ScoreFontFor(false).family, std::string("Arial"));
+    EXPECT_EQ(ScoreAlignmentFor(48), ScoreAlignment::kCentred);
+    EXPECT_EQ(ScoreAlignmentFor(49), ScoreAlignment::kLeft) << "the leading digits stay";
 }
 
 TEST(WindowLayouts, CentringTruncatesTowardZeroFromTheScreensOrigin) {

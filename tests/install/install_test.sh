@@ -2,9 +2,12 @@
 # Installs a build into a temporary root as a package would (prefix /usr) and
 # checks that the installed game works from there:
 #   - the layout: the game, its help library, help file and sounds together in
-#     usr/lib/quorbals, usr/bin/quorbals a relative link to the game, the
-#     desktop entry, AppStream metadata and icons under usr/share;
-#   - desktop-file-validate and appstreamcli accept the metadata;
+#     usr/lib/quorbals, a relative link to the game (usr/bin/quorbals; in the
+#     Debian package usr/games/quorbals), the desktop entry starting it, the
+#     AppStream metadata, icons and the manual page under usr/share;
+#   - desktop-file-validate and appstreamcli accept the metadata, and man
+#     formats the manual page without a warning;
+#   - an install into another prefix (/usr/local) names its own folders;
 #   - the installed game, started through the link from an empty folder, opens
 #     its window on a private Xvfb display with openbox, F1 opens the help
 #     window and a link inside it opens another page of the help file, a click
@@ -13,9 +16,9 @@
 #     read from usr/lib/quorbals and nothing from the build folder.
 #
 # Usage: install_test.sh [--root DIR] <build folder> [cmake] [version]
-#   --root DIR  check what is already installed under DIR (an unpacked package,
-#               or / for the package installed on this machine) instead of
-#               installing the build.
+#   --root DIR  check what the Debian package installed under DIR (the unpacked
+#               package, or / for the package installed on this machine)
+#               instead of installing the build.
 set -u
 
 given_root=
@@ -35,7 +38,7 @@ note() {
     echo "-- $*"
 }
 
-for tool in Xvfb openbox xdotool xprop desktop-file-validate appstreamcli timeout; do
+for tool in Xvfb openbox xdotool xprop desktop-file-validate appstreamcli man gzip timeout; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "SKIP: $tool is not installed (tools/setup-debian.sh installs it)"
         exit 77
@@ -49,6 +52,18 @@ quorbals_test_home "$tmp/home"
 root=${given_root:-$tmp/root}
 root=${root%/}
 program_dir=$root/usr/lib/quorbals
+# The Debian package keeps games' programs in /usr/games; an install keeps its
+# link in bin/, and the desktop entry starts the game through the PATH.
+if [ -n "$given_root" ]; then
+    link_dir=usr/games
+    other_link_dir=usr/bin
+    exec_line=Exec=/usr/games/quorbals
+else
+    link_dir=usr/bin
+    other_link_dir=usr/games
+    exec_line=Exec=quorbals
+fi
+link_path=$root/$link_dir/quorbals
 xvfb_pid=
 wm_pid=
 game_pid=
@@ -97,13 +112,16 @@ for f in quorbals libquorbals-help.so quorbals.chm \
     [ -f "$program_dir/$f" ] || fail "usr/lib/quorbals/$f is missing"
 done
 [ -x "$program_dir/quorbals" ] || fail "usr/lib/quorbals/quorbals is not executable"
-[ -L "$root/usr/bin/quorbals" ] || fail "usr/bin/quorbals is not a symbolic link"
-link=$(readlink "$root/usr/bin/quorbals")
+[ -L "$link_path" ] || fail "$link_dir/quorbals is not a symbolic link"
+link=$(readlink "$link_path")
 case $link in
-    /*) fail "usr/bin/quorbals points to the absolute path $link; it must be relative" ;;
+    /*) fail "$link_dir/quorbals points to the absolute path $link; it must be relative" ;;
 esac
-[ "$(readlink -f "$root/usr/bin/quorbals")" = "$(readlink -f "$program_dir/quorbals")" ] ||
-    fail "usr/bin/quorbals ($link) does not lead to usr/lib/quorbals/quorbals"
+[ "$(readlink -f "$link_path")" = "$(readlink -f "$program_dir/quorbals")" ] ||
+    fail "$link_dir/quorbals ($link) does not lead to usr/lib/quorbals/quorbals"
+if [ -e "$root/$other_link_dir/quorbals" ] || [ -L "$root/$other_link_dir/quorbals" ]; then
+    fail "$other_link_dir/quorbals is there as well as $link_dir/quorbals"
+fi
 desktop=$root/usr/share/applications/org.example.quorbals.desktop
 metainfo=$root/usr/share/metainfo/org.example.quorbals.metainfo.xml
 [ -f "$desktop" ] || fail "the desktop entry is missing"
@@ -126,7 +144,8 @@ note "layout is complete"
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the desktop entry"
 appstreamcli validate --no-net "$metainfo" >"$tmp/appstream.log" 2>&1 ||
     { cat "$tmp/appstream.log" >&2; fail "appstreamcli rejects the metadata"; }
-grep -qx 'Exec=quorbals' "$desktop" || fail "the desktop entry does not start quorbals"
+grep -qx "$exec_line" "$desktop" ||
+    fail "the desktop entry does not start the game with $exec_line: $(grep '^Exec=' "$desktop")"
 grep -qx 'Icon=quorbals' "$desktop" || fail "the desktop entry does not name the quorbals icon"
 grep -q '<launchable type="desktop-id">org.example.quorbals.desktop</launchable>' "$metainfo" ||
     fail "the metadata does not launch the installed desktop entry"
@@ -135,6 +154,53 @@ if [ -n "$version" ]; then
         fail "the metadata has no release $version"
 fi
 note "desktop entry and metadata are valid"
+
+# --- Manual page ------------------------------------------------------------
+# check_manual FILE FOLDER: a page gzip made without name or time (so the same
+# release installs the same bytes), naming FOLDER as the program's folder, that
+# man formats without a warning.
+check_manual() {
+    local page=$1 folder=$2 header
+    [ -f "$page" ] || fail "the manual page ${page#"$root"/} is missing"
+    gzip -t "$page" || fail "the manual page is no gzip file"
+    # Bytes 3 to 7: the flags (no name stored) and the time (none: zero).
+    header=$(od -An -tx1 -j3 -N5 "$page" | tr -d ' \n')
+    if [ $((0x${header:0:2} & 0x08)) != 0 ] || [ "${header:2}" != 00000000 ]; then
+        fail "the manual page keeps a file name or time (gzip -n makes none)"
+    fi
+    gzip -dc "$page" >"$tmp/quorbals.6"
+    for section in NAME SYNOPSIS DESCRIPTION KEYS FILES "SEE ALSO"; do
+        grep -qx "\.SH $section" "$tmp/quorbals.6" || fail "the manual page has no section $section"
+    done
+    grep -q '^quorbals \\- ' "$tmp/quorbals.6" || fail "the manual page's NAME is not \"quorbals \\- ...\""
+    grep -qF "$folder/" "$tmp/quorbals.6" || fail "the manual page does not name $folder"
+    if grep -n '@[A-Z_]*@' "$tmp/quorbals.6" >&2; then
+        fail "the manual page has words that were not filled in"
+    fi
+    # As lintian runs it: warnings go to the error output.
+    LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
+        man --warnings -E UTF-8 -l -Tutf8 -Z "$page" >/dev/null 2>"$tmp/man.log" ||
+        { cat "$tmp/man.log" >&2; fail "man cannot format the manual page"; }
+    if [ -s "$tmp/man.log" ]; then
+        cat "$tmp/man.log" >&2
+        fail "man warns about the manual page"
+    fi
+}
+check_manual "$root/usr/share/man/man6/quorbals.6.gz" /usr/lib/quorbals
+note "the manual page is sound"
+
+# --- Another prefix ----------------------------------------------------------
+if [ -z "$given_root" ]; then
+    other=$tmp/other-root
+    DESTDIR=$other "$cmake" --install "$build" --prefix /usr/local >"$tmp/install-local.log" 2>&1 ||
+        { cat "$tmp/install-local.log" >&2; fail "cmake --install --prefix /usr/local failed"; }
+    [ "$(readlink -f "$other/usr/local/bin/quorbals")" = \
+        "$(readlink -f "$other/usr/local/lib/quorbals/quorbals")" ] ||
+        fail "usr/local/bin/quorbals does not lead to usr/local/lib/quorbals/quorbals"
+    check_manual "$other/usr/local/share/man/man6/quorbals.6.gz" /usr/local/lib/quorbals
+    rm -rf "$other"
+    note "an install into /usr/local has its link in bin/ and names its own folder"
+fi
 
 # --- The installed game on a private display --------------------------------
 # -noreset: otherwise the server starts over whenever its last client leaves
@@ -185,7 +251,7 @@ fi
 # shellcheck disable=SC2016
 (cd "$tmp/cwd" &&
     exec "${runner[@]}" /bin/sh -c 'echo $$ >"$1"; exec "$2"' sh "$tmp/game.pid" \
-        "$root/usr/bin/quorbals") >"$tmp/game.log" 2>&1 &
+        "$link_path") >"$tmp/game.log" 2>&1 &
 runner_pid=$!
 for _ in $(seq 100); do
     [ -s "$tmp/game.pid" ] && break

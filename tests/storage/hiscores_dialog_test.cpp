@@ -7,13 +7,13 @@
 
 #include <gtest/gtest.h>
 
-#include "app/high_score_commands.h"
 #include "storage/file_error.h"
+#include "storage/high_score_commands.h"
 #include "storage/little_endian.h"
 #include "storage/qt/hiscores_dialog.h"
-#include "tests/app/fake_front_end.h"
 #include "tests/storage/modal_step.h"
 #include "tests/support/temp_folder.h"
+#include "view/qt/design_to_qt.h"
 
 namespace quorbals {
 namespace {
@@ -29,20 +29,9 @@ protected:
         std::filesystem::create_directory(dir / "exe");
     }
 
-    // The shared entry of a final score, with this dialog as the front end's.
+    // The shared entry of a final score, with this dialog.
     bool EnterHighScore(TF_Hiscores& d, HighScoreState& s, const DataPaths& p, std::int32_t score) {
-        AppState app;
-        app.scores = s;
-        app.paths = p;
-        app.game.score = score;
-        test::FakeFrontEnd fe;
-        fe.hiscores = &d;
-        struct CopyBack {
-            AppState& app;
-            HighScoreState& s;
-            ~CopyBack() { s = app.scores; }
-        } copyBack{app, s};
-        return EnterHighScoreCommand(app, fe, [](const std::string&) {});
+        return EnterHighScoreCommand(s, p, score, &d, [](const std::string&) {});
     }
 
     // Enters `score`, typing `name` when the edit box is offered, and
@@ -71,16 +60,17 @@ TEST_F(HiscoresDialogTest, LayoutOfTheDialog) {
     EXPECT_TRUE(flags & Qt::WindowTitleHint);
     EXPECT_FALSE(flags & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint));
-    EXPECT_EQ(dialog.size(), QSize(282, 320));
-    EXPECT_EQ(dialog.P_Form->geometry(), QRect(0, 0, 282, 320));
-    EXPECT_EQ(dialog.Image1->geometry(), QRect(0, 0, 15, 15));
-    EXPECT_EQ(dialog.Image2->geometry(), QRect(0, 305, 15, 15));
-    EXPECT_EQ(dialog.Image3->geometry(), QRect(267, 0, 15, 15));
-    EXPECT_EQ(dialog.Image4->geometry(), QRect(267, 305, 15, 15));
-    for (QLabel* corner : {dialog.Image1, dialog.Image2, dialog.Image3, dialog.Image4}) {
-        EXPECT_EQ(corner->pixmap().size(), QSize(15, 15)) << "corner ornament";
+    // The dialog as its table lays it out.
+    EXPECT_EQ(dialog.size(), QSize(kHighScoreForm.width, kHighScoreForm.height));
+    EXPECT_EQ(dialog.P_Form->geometry(), ToQRect(kHighScoreForm));
+    const QLabel* images[] = {dialog.Image1, dialog.Image2, dialog.Image3, dialog.Image4};
+    for (std::size_t i = 0; i < kOrnaments.size(); ++i) {
+        EXPECT_EQ(images[i]->geometry(), ToQRect(kOrnaments[i]));
     }
-    EXPECT_EQ(dialog.SG_Scores->geometry(), QRect(16, 16, 250, 257));
+    for (QLabel* corner : {dialog.Image1, dialog.Image2, dialog.Image3, dialog.Image4}) {
+        EXPECT_EQ(corner->pixmap().size(), QSize(kOrnamentSize, kOrnamentSize)) << "ornament";
+    }
+    EXPECT_EQ(dialog.SG_Scores->geometry(), ToQRect(kScoreGrid));
     EXPECT_EQ(dialog.SG_Scores->rowCount(), 12);
     EXPECT_EQ(dialog.SG_Scores->columnCount(), 3);
     // Each section is its cell plus the grid line after it.
@@ -95,11 +85,11 @@ TEST_F(HiscoresDialogTest, LayoutOfTheDialog) {
     EXPECT_TRUE(dialog.SG_Scores->showGrid());
     EXPECT_TRUE(dialog.SG_Scores->font().bold());
     EXPECT_EQ(dialog.SG_Scores->font().pixelSize(), 13);
-    EXPECT_EQ(dialog.BB_OK->geometry(), QRect(91, 282, 100, 28));
+    EXPECT_EQ(dialog.BB_OK->geometry(), ToQRect(kOkButton));
     EXPECT_EQ(dialog.BB_OK->text(), "OK");
     EXPECT_TRUE(dialog.BB_OK->isDefault());
     EXPECT_FALSE(dialog.BB_OK->icon().isNull());
-    EXPECT_EQ(dialog.E_EditName->size(), QSize(151, 22));
+    EXPECT_EQ(dialog.E_EditName->size(), QSize(kNameBoxWidth, kNameBoxHeight));
     EXPECT_FALSE(dialog.E_EditName->hasFrame());
     EXPECT_EQ(dialog.E_EditName->palette().color(QPalette::Text), QColor(Qt::blue));
 
@@ -237,30 +227,26 @@ TEST_F(HiscoresDialogTest, ShowCommandHidesTheEditBox) {
         EXPECT_EQ(d->CellText(1, 1), "Fay");
         QTest::keyClick(d->BB_OK, Qt::Key_Return);
     });
-    test::FakeFrontEnd fe;
-    fe.hiscores = &dialog;
-    ShowHighScoresCommand(fe);
+    ShowHighScoresCommand(&dialog);
 }
 
 TEST_F(HiscoresDialogTest, ClearAsksThenEmptiesTableGridAndFiles) {
     ASSERT_TRUE(EnterTyping(9, "Gus"));
     test::WriteBytes(paths.fallbackScoreFile, std::vector<std::uint8_t>(28, 1));
 
-    AppState app;
-    app.scores = scores;
-    app.paths = paths;
-    test::FakeFrontEnd fe;
-    fe.hiscores = &dialog;
-    fe.boxAnswers = {false, true};
-    ClearHighScoresCommand(app, fe);
-    EXPECT_EQ(app.scores.table.count, 1);
+    std::vector<std::string> asked;
+    bool answer = false;
+    const auto ask = [&](const std::string& question) {
+        asked.push_back(question);
+        return answer;
+    };
+    ClearHighScoresCommand(scores, paths, &dialog, ask);
+    EXPECT_EQ(scores.table.count, 1);
     EXPECT_TRUE(std::filesystem::exists(paths.scoreFile));
 
-    ClearHighScoresCommand(app, fe);
-    ASSERT_EQ(fe.boxes.size(), 2u);
-    EXPECT_EQ(fe.boxes[0].kind, BoxKind::Question);
-    EXPECT_EQ(fe.boxes[0].text, "Clear High Scores?");
-    scores = app.scores;
+    answer = true;
+    ClearHighScoresCommand(scores, paths, &dialog, ask);
+    EXPECT_EQ(asked, (std::vector<std::string>(2, "Clear High Scores?")));
     EXPECT_EQ(scores.table.count, 0);
     EXPECT_EQ(dialog.CellText(1, 1), "");
     EXPECT_EQ(dialog.CellText(1, 0), "");

@@ -104,5 +104,25 @@ TEST(CellNames, SayWhatACellHoldsAndWhere) {
     EXPECT_EQ(ScoreName(state), "Score: 34");
 }
 
+TEST(CellNames, WhileABallIsSelectedFreeCellsSayWhetherItCanGetThere) {
+    GameState state;
+    state.desk.fill(kNoBall);
+    // A red ball in the top left corner; the bottom right corner walled off.
+    state.desk[CellIndex(0, 0)] = 4;
+    state.desk[CellIndex(7, 8)] = 1;
+    state.desk[CellIndex(8, 7)] = 1;
+    EXPECT_EQ(CellName(state, {8, 8}, false), "empty, row 9, column 9") << "nothing selected";
+    state.selection = {0, 0, 4, 2};
+    EXPECT_EQ(CellName(state, {3, 2}, false), "empty, row 3, column 4, reachable");
+    EXPECT_EQ(CellName(state, {8, 8}, false), "empty, row 9, column 9, no route");
+    EXPECT_EQ(CellName(state, {7, 8}, false), "cyan ball, row 9, column 8");
+    // Where the reader says the place itself from the grid.
+    const auto names = CellNames(state, true, Place::kLeftToReader);
+    EXPECT_EQ(names[CellIndex(0, 0)], "red ball with a cross");
+    EXPECT_EQ(names[CellIndex(8, 8)], "empty, no route");
+    EXPECT_EQ(names[CellIndex(1, 0)], "empty, reachable");
+    EXPECT_EQ(state.path.grid, GameState{}.path.grid) << "asking changed nothing";
+}
+
 }  // namespace
 }  // namespace quorbals

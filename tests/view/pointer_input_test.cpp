@@ -250,23 +250,56 @@ TEST_F(PointerInput, ReleaseOnFreeCellWithoutRouteKeepsTheSelection) {
     EXPECT_FALSE(fx.moveTimer);
 }
 
-TEST_F(PointerInput, ReleaseAwayFromTheDrawnRouteEndDoesNotMove) {
-    // A release on another free cell than the one the route was drawn to,
-    // with no pointer move in between: the ball stays, the arrows go.
+TEST_F(PointerInput, TapOnReachableCellFindsTheRouteAndMoves) {
+    // A finger or a pen releases with no pointer move before it: the release
+    // draws the route as a move there would have, then the ball goes.
+    PutBall(state, 0, 0, 3);
+    SelectAt(0, 0);
+    Release(3, 2);
+    EXPECT_EQ(fx.events,
+              (Calls{"DrawArrowSprite(1,0,2)", "DrawArrowSprite(2,0,2)", "DrawArrowSprite(3,0,4)",
+                     "DrawArrowSprite(3,1,14)", "DrawArrowSprite(3,2,10)", "RepaintDesk",
+                     "StartTimer(Move)", "RepaintDesk"}));
+    EXPECT_EQ(state.desk[CellIndex(3, 2)], 3);
+    EXPECT_EQ(state.move.to, (Cell{1, 0}));
+    EXPECT_EQ(state.selection.color, kNoBall);
+}
+
+TEST_F(PointerInput, ReleaseAwayFromTheDrawnRouteEndTakesTheRouteToItsOwnCell) {
     PutBall(state, 0, 0, 3);
     SelectAt(0, 0);
     Move(3, 2);
     fx.Clear();
     Release(6, 6);
-    EXPECT_EQ(fx.events, (Calls{"DrawEmptyTile(1,0)", "DrawEmptyTile(2,0)", "DrawEmptyTile(3,0)",
-                                "DrawEmptyTile(3,1)", "DrawEmptyTile(3,2)", "RepaintDesk"}));
+    ASSERT_TRUE(fx.moveTimer);
+    EXPECT_EQ(state.desk[CellIndex(6, 6)], 3);
+    EXPECT_EQ(state.desk[CellIndex(3, 2)], kNoBall);
+    EXPECT_EQ(state.path.target, (Cell{6, 6}));
+    // The old route's arrows went before the new one was drawn.
+    ASSERT_FALSE(fx.events.empty());
+    EXPECT_EQ(fx.events.front(), "DrawEmptyTile(1,0)");
+    int ticks = 0;
+    while (fx.moveTimer && ticks < 20) {
+        MoveTimerTick(state, fx);
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, 12);  // the animation ends on the released cell
+}
+
+TEST_F(PointerInput, TapOnUnreachableCellAfterARouteKeepsTheSelection) {
+    PutBall(state, 0, 0, 3);
+    PutBall(state, 7, 8, 1);
+    PutBall(state, 8, 7, 1);
+    SelectAt(0, 0);
+    Move(2, 0);
+    fx.Clear();
+    Release(8, 8);
     EXPECT_FALSE(fx.moveTimer);
-    EXPECT_EQ(state.desk[CellIndex(0, 0)], 3);
-    EXPECT_EQ(state.desk[CellIndex(6, 6)], kNoBall);
     EXPECT_EQ(state.selection.color, 3);
     EXPECT_EQ(state.path.target, (Cell{0, 0}));
     EXPECT_EQ(state.path.ready, 0);
     EXPECT_EQ(MarkedCells(), 0);
+    EXPECT_EQ(fx.events.back(), "RepaintDesk");
 }
 
 TEST_F(PointerInput, ReleaseOnSelectedBallDeselectsSilently) {

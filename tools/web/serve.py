@@ -2,18 +2,20 @@
 """Serves a folder on 127.0.0.1, as any static web server would host the
 browser site, with the types the page needs (WebAssembly, the manifest):
 
-    serve.py [--port N] [--port-file FILE] [--log FILE] FOLDER
+    serve.py [--port N] [--port-file FILE] [--log FILE] [--max-age S] FOLDER
 
 --port 0 (the default) takes a free port; --port-file writes the port
 chosen, for tests that wait for it; --log appends a line for every answer,
 "STATUS PATH BYTES" (BYTES the file's size for a file sent, else 0), for the
-benchmarks that count what a visit downloads.
+benchmarks that count what a visit downloads; --max-age lets browsers keep
+each answer in their HTTP cache for S seconds, as many hosts do.
 """
 
 import argparse
 import functools
 import http.server
 import os
+import sys
 import threading
 import urllib.parse
 
@@ -31,6 +33,12 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 
     log_file = None
     log_lock = threading.Lock()
+    max_age = None
+
+    def end_headers(self):
+        if self.max_age is not None:
+            self.send_header("Cache-Control", f"max-age={self.max_age}")
+        super().end_headers()
 
     def log_message(self, *args):
         pass
@@ -47,16 +55,27 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             log.write(f"{int(code)} {path} {sent}\n")
 
 
+class Server(http.server.ThreadingHTTPServer):
+    def handle_error(self, request, client_address):
+        # A browser that drops a connection it no longer needs (a page left,
+        # a browser quit) is no fault of the server's.
+        if isinstance(sys.exc_info()[1], ConnectionError):
+            return
+        super().handle_error(request, client_address)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--port", type=int, default=0)
     parser.add_argument("--port-file")
     parser.add_argument("--log")
+    parser.add_argument("--max-age", type=int)
     parser.add_argument("folder")
     args = parser.parse_args()
     Handler.log_file = os.path.abspath(args.log) if args.log else None
+    Handler.max_age = args.max_age
     handler = functools.partial(Handler, directory=os.path.abspath(args.folder))
-    with http.server.ThreadingHTTPServer(("127.0.0.1", args.port), handler) as server:
+    with Server(("127.0.0.1", args.port), handler) as server:
         port = server.server_address[1]
         if args.port_file:
             with open(args.port_file + ".part", "w") as f:

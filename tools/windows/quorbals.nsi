@@ -51,11 +51,7 @@ VIAddVersionKey "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}. MIT License."
 !macro QUORBALS_FILES ACTION
   !insertmacro ${ACTION} "quorbals.exe"
   !insertmacro ${ACTION} "quorbals.chm"
-  !insertmacro ${ACTION} "add.wav"
-  !insertmacro ${ACTION} "end.wav"
-  !insertmacro ${ACTION} "move.wav"
-  !insertmacro ${ACTION} "remove.wav"
-  !insertmacro ${ACTION} "select.wav"
+  !include "${SOUNDS}"
   !insertmacro ${ACTION} "LICENSE.txt"
   !insertmacro ${ACTION} "README.txt"
 !macroend

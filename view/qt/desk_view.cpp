@@ -39,14 +39,6 @@ DeskView::DeskView(DeskPicture& desk, const DeskGame& game, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-QRegion DeskView::DirtyRegion() const {
-    QRegion region;
-    for (const PixelRect& r : desk_.PendingRects()) {
-        region += ToQRect(r);
-    }
-    return region;
-}
-
 void DeskView::ShowRects(std::span<const PixelRect> rects) {
     QRegion region;
     for (const PixelRect& r : rects) {

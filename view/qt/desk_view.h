@@ -39,8 +39,6 @@ public:
     const DeskGame& Game() const { return game_; }
     // The picture as an image over the same memory.
     const QImage& Picture() const { return image_; }
-    // What the next flush of the picture will hand over.
-    QRegion DirtyRegion() const;
 
     // The cells, the selection or the cursor may have changed: screen
     // readers are told what did.

@@ -124,6 +124,7 @@ export class PlayArea {
         this.desk = new PictureCanvas(deskPanel, this.inside(layout.desk));
         this.desk.canvas.setAttribute("aria-hidden", "true");
         this.deskPixels = [layout.desk[2], layout.desk[3]];
+        this.input = input;
         this.listen(input);
     }
 
@@ -134,9 +135,9 @@ export class PlayArea {
 
     setScoreText(text) {
         this.score.textContent = text;
-        // Centred while it fits; a wider score keeps its leading digits.
+        // The game decides: centred while it fits, else its leading digits.
         this.score.classList.remove("long");
-        this.score.classList.toggle("long", this.score.scrollWidth > this.score.clientWidth);
+        this.score.classList.toggle("long", !this.input.scoreCentred(this.score.scrollWidth));
     }
 
     // `cursor`: the cursor frame's rectangles with their colours (five

@@ -21,8 +21,9 @@ export class Modals {
         entry.shade.addEventListener("pointerdown", (e) => e.preventDefault());
         document.getElementById("desktop").appendChild(entry.window.root);
         this.stack.push(entry);
-        entry.window.centre();
+        // Shown first: its scale, and so its size, is settled as it shows.
         entry.window.show();
+        entry.window.centre();
         this.activate();
         this.onChange();
     }

@@ -10,9 +10,8 @@ import { MenuBar } from "./menu.js";
 import { AccessibleDesk } from "./accessible_desk.js";
 import { PlayArea } from "./play_area.js";
 import { SoundCues } from "./sound.js";
-import { DesktopWindow, element, viewportSize, watchScale } from "./windows.js";
+import { DesktopWindow, Scale, element, viewportSize, watchScale } from "./windows.js";
 
-const kF1 = 112;
 const kIconUrl = "icons/quorbals-32-16colour.png";
 const kOrnaments = ["ornaments/corner-tl.png", "ornaments/corner-bl.png",
                     "ornaments/corner-tr.png", "ornaments/corner-br.png"];
@@ -32,10 +31,8 @@ let ended = false;
 
 const modals = new Modals(() => updateActive());
 
-// The menu's commands by item name and by shortcut ("F2", "Ctrl+X"), from
-// the tables once they are read.
+// The menu's commands by item name, from the tables once they are read.
 const commandsByName = new Map();
-const commandsByShortcut = new Map();
 
 function commandOf(name) {
     return commandsByName.get(name) ?? -1;
@@ -86,20 +83,39 @@ function buildMainWindow() {
         move: (x, y) => !modals.open && game._quorbals_pointer_move(x, y),
         release: (x, y) => !modals.open && game._quorbals_pointer_up(x, y),
         leave: () => !modals.open && game._quorbals_pointer_leave(),
+        scoreCentred: (width) => game._quorbals_score_centred(Math.ceil(width)) !== 0,
     });
     access = new AccessibleDesk(play.desk.canvas, layout.deskName, play.score, play.previewGroup);
 }
 
-// Keyboard play's keys, by their numbers in the game (view/keyboard_play.h).
-const kDeskKeys = {
-    ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3,
-    Home: 4, End: 5, PageUp: 6, PageDown: 7,
-    Enter: 8, " ": 8, Escape: 9,
-};
+// A key as the game takes it: its code (from the game's table of key names;
+// a letter is its capital's code), and what was held as flags.
+function keyCode(e) {
+    const named = tables.keys[e.key];
+    if (named !== undefined) {
+        return named;
+    }
+    return e.key.length === 1 && /[a-z]/i.test(e.key) ? e.key.toUpperCase().charCodeAt(0) : 0;
+}
 
-// Keys of the main window: the menu's shortcuts and access keys, and F1's
-// release. The browser's own meaning of these keys (help, cut) gives way.
+function keyFlags(e, down) {
+    return (e.ctrlKey ? 1 : 0) | (e.altKey ? 2 : 0) | (e.shiftKey ? 4 : 0) | (e.metaKey ? 8 : 0) |
+           (e.repeat ? 16 : 0) | (down ? 32 : 0);
+}
+
+// Keys of the main window: the game decides what each does (its menu
+// shortcuts, F1's release, keyboard play, the colour marks); the menu bar's
+// access keys are the page's, as a desktop's menus are the desktop's. The
+// browser's own meaning of a key the game takes (help, cut) gives way.
 function listenToKeys() {
+    const hand = (e, down) => {
+        const code = keyCode(e);
+        if (code && game._quorbals_key(code, keyFlags(e, down))) {
+            e.preventDefault();
+        } else if (e.key === "F1") {
+            e.preventDefault();  // the browser's own help page
+        }
+    };
     document.addEventListener("keydown", (e) => {
         if (ended || !main?.shown) {
             return;
@@ -112,43 +128,16 @@ function listenToKeys() {
             e.preventDefault();
             return;
         }
-        const commandKey = e.ctrlKey || e.altKey || e.metaKey;
-        if (!commandKey && e.key in kDeskKeys) {
-            e.preventDefault();
-            // The game decides which presses count (a held key, Shift).
-            game._quorbals_desk_key(kDeskKeys[e.key], e.repeat ? 1 : 0);
-            return;
-        }
-        const plain = !commandKey && !e.shiftKey;
-        if (e.ctrlKey && !e.altKey && !e.metaKey && (e.key === "m" || e.key === "M")) {
-            e.preventDefault();
-            game._quorbals_toggle_marks();
-            return;
-        }
-        // The function keys alone, Ctrl with a letter (Shift or not).
-        const shortcut = e.ctrlKey ? `Ctrl+${e.key.toUpperCase()}` : e.key;
-        let command = -1;
-        if ((plain || (e.ctrlKey && !e.altKey && !e.metaKey)) && commandsByShortcut.has(shortcut)) {
-            command = commandsByShortcut.get(shortcut);
-        } else if (e.altKey && !e.ctrlKey && e.code.startsWith("Key") &&
-                   menu.accessKey(e.code.slice(3))) {
+        if (e.altKey && !e.ctrlKey && e.code.startsWith("Key") &&
+            menu.accessKey(e.code.slice(3))) {
             e.preventDefault();
             return;
         }
-        if (e.key === "F1") {
-            e.preventDefault();  // the browser's help page
-        }
-        if (command >= 0) {
-            e.preventDefault();
-            if (!e.repeat || e.key !== "F1") {
-                game._quorbals_menu(command);
-            }
-        }
+        hand(e, true);
     });
     document.addEventListener("keyup", (e) => {
-        if (e.key === "F1" && !ended && main?.shown && !modals.open && !menu.isOpen()) {
-            e.preventDefault();
-            game._quorbals_key_up(kF1);
+        if (!ended && main?.shown && !modals.open && !menu.isOpen()) {
+            hand(e, false);
         }
     });
     window.addEventListener("focus", updateActive);
@@ -173,8 +162,8 @@ function showEndedNote(status) {
 const page = {
     showSplash() {
         splash = new AboutBox(tables.about, kIconUrl, true);
-        splash.window.centre();
         splash.window.show();
+        splash.window.centre();
         sound.prepareAfterPaint();
     },
     closeSplash() {
@@ -272,10 +261,50 @@ const page = {
     hideNameBox() {
         highScores().hideNameBox();
     },
+    setScoreSummary(text) {
+        highScores().setSummary(text);
+    },
     runHighScores() {
         return highScores().runModal(modals);
     },
 };
+
+// The windows' frame as the game's tables give it, for the style sheet; and
+// the game's rule for the scale the windows are drawn at.
+function takeFrameAndScale() {
+    const style = document.documentElement.style;
+    const frame = tables.frame;
+    style.setProperty("--frame-border", `${frame.border}px`);
+    style.setProperty("--frame-padding", `${frame.padding}px`);
+    style.setProperty("--caption-height", `${frame.caption}px`);
+    style.setProperty("--menubar-height", `${frame.menuBar}px`);
+    Scale.fit = (viewWidth, viewHeight, width, height) =>
+        game._quorbals_fitted_scale(viewWidth, viewHeight, width, height);
+    Scale.main = tables.main.outer;
+    Scale.update();
+    watchScale((rescaled, redraw) => {
+        if (redraw) {
+            play?.rescale();
+        }
+        game._quorbals_viewport_changed(rescaled ? 1 : 0);
+    });
+}
+
+// A touch on the game's windows belongs to the game: no page scrolling,
+// zooming, pull to refresh, text selection, callout or context menu (the
+// style sheet's touch-action does most of it; these are for engines that
+// also want the events themselves cancelled).
+function ownTheGestures() {
+    const desktop = document.getElementById("desktop");
+    const typing = (e) => e.target instanceof HTMLInputElement;
+    document.addEventListener("touchmove", (e) => typing(e) || e.preventDefault(),
+                              {passive: false});
+    document.addEventListener("dblclick", (e) => e.preventDefault());
+    for (const type of ["gesturestart", "gesturechange", "selectstart"]) {
+        document.addEventListener(type, (e) => typing(e) || e.preventDefault());
+    }
+    desktop.addEventListener("contextmenu", (e) => typing(e) || e.preventDefault());
+}
 
 function start() {
     createQuorbals({
@@ -287,13 +316,11 @@ function start() {
             for (const entry of tables.menu) {
                 for (const item of entry.items.filter((i) => !i.separator)) {
                     commandsByName.set(item.name, item.command);
-                    if (item.shortcut) {
-                        commandsByShortcut.set(item.shortcut, item.command);
-                    }
                 }
             }
+            takeFrameAndScale();
+            ownTheGestures();
             listenToKeys();
-            watchScale(() => play?.rescale());
             // Leaving the page closes the window as far as the settings go.
             window.addEventListener("pagehide", () => game._quorbals_page_hidden());
         },
@@ -302,10 +329,11 @@ function start() {
 
 // The service worker, which keeps the whole site for playing offline, is
 // registered once the game is up, so that its copying of every file does
-// not compete with the page's own start.
+// not compete with the page's own start. Each visit then asks for a newer
+// version of the site, which the worker fetches for the next visit.
 function registerServiceWorker() {
     if ("serviceWorker" in navigator && location.protocol !== "file:") {
-        navigator.serviceWorker.register("sw.js").catch(() => {});
+        navigator.serviceWorker.register("sw.js").then((r) => r.update()).catch(() => {});
     }
 }
 

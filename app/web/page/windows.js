@@ -1,24 +1,38 @@
 // Desktop-like windows inside the page. Everything inside a window is laid
-// out in the design's pixels; the window is scaled as a whole by
-// `Scale.factor` so that one design pixel covers a whole number of device
-// pixels (`Scale.multiple`): the multiple nearest to the device pixel ratio,
-// halves rounded up, as the desktop builds choose theirs.
+// out in the design's pixels; each window is scaled as a whole so that one
+// design pixel covers a whole number of device pixels: the largest number at
+// which the main window with its frame fits the viewport (the game's rule,
+// `Scale.fit`). A dialog takes the same, or where it would not fit, the
+// largest at which it does.
 
 export const Scale = {
-    ratio: 1,
-    multiple: 1,
-    factor: 1,
+    ratio: 1,  // device pixels per CSS pixel
+    value: 1,  // device pixels per design pixel for the main window
+    multiple: 1,  // whole device pixels per design pixel the pictures are drawn at
+    // The game's rule: (view width, view height in device pixels, window
+    // width, height in design pixels) -> device pixels per design pixel.
+    fit: () => 1,
+    main: [1, 1],  // the main window's outer size in design pixels
     update() {
         this.ratio = window.devicePixelRatio || 1;
-        this.multiple = Math.max(1, Math.floor(this.ratio + 0.5));
-        this.factor = this.multiple / this.ratio;
+        this.value = this.fitting(this.main);
+        this.multiple = Math.max(1, Math.round(this.value));
+    },
+    fitting(size) {
+        const [width, height] = viewportSize();
+        return this.fit(width * this.ratio, height * this.ratio, size[0], size[1]);
+    },
+    // CSS pixels per design pixel for the main window, or for a window of
+    // `size` design pixels that must fit the viewport too.
+    factor(size) {
+        const value = size ? Math.min(this.value, this.fitting(size)) : this.value;
+        return value / this.ratio;
     },
     // A CSS length put on the device pixel grid.
     snap(value) {
         return Math.round(value * this.ratio) / this.ratio;
     },
 };
-Scale.update();
 
 const windows = new Set();
 
@@ -53,10 +67,13 @@ export function colour(value) {
 }
 
 export class DesktopWindow {
-    // options: caption, role ("application" or "dialog"), borderless,
+    // options: caption, role ("application" or "dialog"; the application
+    // window is the main one, whose size sets the scale), borderless,
     // buttons ("main": minimise and close, "close", or none), icon (URL).
     constructor(options) {
         this.root = element("div", "window", document.getElementById("desktop"));
+        this.isMain = options.role === "application";
+        this.factor = 1;
         this.root.hidden = true;
         this.root.setAttribute("role", options.role || "dialog");
         if (options.role !== "application") {
@@ -141,7 +158,8 @@ export class DesktopWindow {
     }
 
     applyScale() {
-        this.root.style.transform = `scale(${Scale.factor})`;
+        this.factor = Scale.factor(this.isMain ? null : this.designSize());
+        this.root.style.transform = `scale(${this.factor})`;
         this.size = null;
         this.moveTo(this.left, this.top);
     }
@@ -150,18 +168,20 @@ export class DesktopWindow {
     // since the game asks for it often and a window keeps its size.
     outerSize() {
         if (!this.size) {
-            this.size = this.measure();
+            const [width, height] = this.designSize();
+            this.size = [width * this.factor, height * this.factor];
         }
         return this.size;
     }
 
-    measure() {
+    // The outer size in design pixels, as laid out before the scaling.
+    designSize() {
         const hidden = this.root.hidden;
         if (hidden) {
             this.root.style.visibility = "hidden";
             this.root.hidden = false;
         }
-        const size = [this.root.offsetWidth * Scale.factor, this.root.offsetHeight * Scale.factor];
+        const size = [this.root.offsetWidth, this.root.offsetHeight];
         if (hidden) {
             this.root.hidden = true;
             this.root.style.visibility = "";
@@ -215,28 +235,57 @@ export class DesktopWindow {
     }
 }
 
+// The page's visible area in CSS pixels: the desktop the windows stand on,
+// sized to the dynamic viewport, so that a phone browser's own bars never
+// cover a window.
 export function viewportSize() {
-    return [document.documentElement.clientWidth, document.documentElement.clientHeight];
+    const desktop = document.getElementById("desktop");
+    return [desktop.clientWidth, desktop.clientHeight];
 }
 
-// Called when the device pixel ratio changes (browser zoom, another
-// screen): every window takes its new scale; `onChange` redraws pictures.
+// Watches the viewport's size and the device pixel ratio (a rotation, a
+// resized browser window, browser zoom, another screen): every window takes
+// its new scale, the windows other than the main one are centred again, and
+// `onChange(rescaled, redraw)` is told whether the scale changed and whether
+// the pictures must be drawn again at another multiple.
 export function watchScale(onChange) {
     let query = null;
-    const listen = () => {
-        if (query) {
-            query.removeEventListener("change", changed);
-        }
-        query = window.matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`);
-        query.addEventListener("change", changed);
-    };
+    let pending = false;
+    let last = [Scale.value, ...viewportSize(), Scale.ratio];
     const changed = () => {
+        pending = false;
+        const multiple = Scale.multiple;
         Scale.update();
+        const now = [Scale.value, ...viewportSize(), Scale.ratio];
+        if (now.every((v, i) => v === last[i])) {
+            return;
+        }
+        const rescaled = now[0] !== last[0] || now[3] !== last[3];
+        last = now;
         for (const w of windows) {
             w.applyScale();
+            if (!w.isMain && w.shown) {
+                w.centre();
+            }
         }
-        onChange();
+        onChange(rescaled, Scale.multiple !== multiple);
+    };
+    const soon = () => {
+        if (!pending) {
+            pending = true;
+            requestAnimationFrame(changed);
+        }
+    };
+    const listen = () => {
+        query?.removeEventListener("change", ratioChanged);
+        query = window.matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`);
+        query.addEventListener("change", ratioChanged);
+    };
+    const ratioChanged = () => {
         listen();
+        soon();
     };
     listen();
+    window.addEventListener("resize", soon);
+    new ResizeObserver(soon).observe(document.getElementById("desktop"));
 }

@@ -8,7 +8,7 @@
 
 #include "app/win32/main_menu.h"
 #include "app/win32/main_window.h"
-#include "storage/win32/wide_path.h"
+#include "platform/win32/wide_path.h"
 
 namespace quorbals {
 namespace {
@@ -149,16 +149,19 @@ TEST_F(MainWindowTest, KeysOfTheDeskReachKeyboardPlayAndCtrlMSwitchesTheMarks) {
     press(VK_SPACE);
     EXPECT_NE(window.app.game.selection.color, -1);
 
-    // Ctrl+M is a key of the accelerator table, not of a menu item.
+    // Ctrl+M, a key of no menu item, taken from the message loop as it
+    // comes for any control of the window.
     BYTE keys[256] = {};
     GetKeyboardState(keys);
     keys[VK_CONTROL] = 0x80;
     SetKeyboardState(keys);
-    MSG msg{window.Handle(), WM_KEYDOWN, 'M', 1, 0, {}};
-    EXPECT_TRUE(TranslateAcceleratorW(window.Handle(), window.Accelerators(), &msg));
+    MSG msg{window.I_Desk().Handle(), WM_KEYDOWN, 'M', 1, 0, {}};
+    EXPECT_TRUE(window.TakeKey(msg));
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
-    EXPECT_TRUE(window.commands.ColourMarks());
+    EXPECT_TRUE(window.app.colourMarks);
+    MSG other{nullptr, WM_KEYDOWN, VK_F2, 1, 0, {}};
+    EXPECT_FALSE(window.TakeKey(other)) << "a key of another window";
     window.StopTimer(AppTimer::Glow);
 }
 

@@ -241,9 +241,25 @@ TEST_F(ScreenReaderTest, SelectionAndFocusFollowTheKeys) {
               << "\n";
     EXPECT_TRUE(Saw(EVENT_OBJECT_SELECTION, deskHwnd, ballId));
 
+    // The selection is said too, and a free cell says whether the ball can
+    // get there.
+    const std::string colour =
+        ColourName(Game().desk[static_cast<std::size_t>(CellIndex(ball.x, ball.y))]);
+    const std::string capital = Capitalised(colour) + " ball";
+    EXPECT_EQ(Name(playArea, 4), capital + " selected, " + CellPlace(ball) + ".");
+    const Cell awayCell{ball.x + (ball.x < 8 ? 1 : -1), ball.y};
+    if (Game().desk[static_cast<std::size_t>(CellIndex(awayCell.x, awayCell.y))] == kNoBall) {
+        EXPECT_EQ(Name(desk, awayId), "empty, " + CellPlace(awayCell) + ", reachable");
+    }
+
     window->commands.DeskKeyDown(DeskKey::Deselect);
     EXPECT_EQ(desk->get_accSelection(&v), S_FALSE);
     EXPECT_TRUE(PumpUntil([&] { return Saw(EVENT_OBJECT_SELECTIONREMOVE, deskHwnd, ballId); }));
+    EXPECT_EQ(Name(playArea, 4), capital + " put down.");
+    if (Game().desk[static_cast<std::size_t>(CellIndex(awayCell.x, awayCell.y))] == kNoBall) {
+        window->commands.DeskKeyDown(DeskKey::Act);
+        EXPECT_EQ(Name(playArea, 4), "Select a ball first.");
+    }
 }
 
 TEST_F(ScreenReaderTest, ATurnChangesNamesAndItsNewsIsSaid) {

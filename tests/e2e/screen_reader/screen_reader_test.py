@@ -23,7 +23,10 @@ from gi.repository import Gio, GLib  # noqa: E402
 
 TIMEOUT = 20  # seconds for anything the game should do at once
 COLOURS = ["blue", "cyan", "green", "magenta", "red", "yellow"]
-CELL_NAME = re.compile(r"^(?:empty|(\w+) ball(?: with a \w+)?), row (\d), column (\d)$")
+CELL_NAME = re.compile(r"^(?:empty|(\w+) ball(?: with a \w+)?), row (\d), column (\d)"
+                       r"(?:, reachable|, no route)?$")
+# While a ball is selected a free cell also says whether it can get there.
+REACH = re.compile(r", (?:reachable|no route)$")
 PREVIEW_NAME = re.compile(r"^Next: (\w+)( \w+)?, (\w+)( \w+)?, (\w+)( \w+)?$")
 
 
@@ -42,6 +45,11 @@ def say(line):
 
 def place(x, y):
     return "row %d, column %d" % (y + 1, x + 1)
+
+
+def names_place(name, cell):
+    """Whether a cell's name says it lies on `cell`."""
+    return REACH.sub("", name).endswith(place(*cell))
 
 
 def wait_until(condition, what, pump=None):
@@ -113,6 +121,7 @@ class Reader:
     def __init__(self, atspi):
         self.atspi = atspi
         self.told = deque()
+        self.history = []  # everything told, for checks over the whole game
         self.quiet = False
         atspi.Registry.registerEventListener(
             self.heard, "object:state-changed:focused", "object:state-changed:selected",
@@ -128,6 +137,7 @@ class Reader:
             return
         kind = event.type.split(":")[-1]
         self.told.append((kind, event.detail1, role, name))
+        self.history.append(self.told[-1])
         shown = {"focused": "focus:   ", "selected": "selected:" if event.detail1 else "unselected:",
                  "showing": "news:    ", "accessible-name": "name:    "}.get(kind)
         if shown and not self.quiet and (event.detail1 or kind != "focused"):
@@ -155,10 +165,12 @@ class Reader:
         return wait_until(found, "%s %s" % (role or "", kind), self.pump)
 
     def focus(self, cell):
-        return self.expect("focused", "table cell", lambda n: n.endswith(place(*cell)))[1]
+        return self.expect("focused", "table cell", lambda n: names_place(n, cell))[1]
 
-    def news(self):
-        return self.expect("showing", "notification")[1]
+    def news(self, pattern=""):
+        """The next news read out that matches `pattern` (a selection's
+        news comes before a move's)."""
+        return self.expect("showing", "notification", lambda n: re.search(pattern, n))[1]
 
 
 class Game:
@@ -198,7 +210,7 @@ class Game:
         for index in range(81):
             name = self.cell(index % 9, index // 9).name
             match = CELL_NAME.match(name)
-            check(match and name.endswith(place(index % 9, index // 9)), "a cell named %r" % name)
+            check(match and names_place(name, (index % 9, index // 9)), "a cell named %r" % name)
             cells.append(match.group(1))
         return cells
 
@@ -327,14 +339,14 @@ def first_turn(game, atspi, reader, shots):
     moved = ball.replace(place(*start), place(*target))
     # The focused cell is named by the ball as it sets off; the news follows the turn.
     reader.expect("accessible-name", "table cell", lambda n: n == moved, on=0)
-    news = reader.news()
+    news = reader.news(" moved to ")
     check(news.startswith("%s moved to %s." % (moved.split(",")[0].capitalize(), place(*target))),
           "news of the move: %r" % news)
     check(re.match(r"Score: \d+$", game.named(atspi.ROLE_LABEL, "Score: ")), "the score")
 
     say("Ctrl+M switches the colour marks on; the names carry them:")
     key("ctrl+m")
-    check(reader.news() == "Colour marks on.", "the marks announced")
+    check(reader.news("^Colour marks") == "Colour marks on.", "the marks announced")
     check(" ball with a " in game.cell(*target).name, "a ball named with its mark")
     check(PREVIEW_NAME.match(game.named(atspi.ROLE_IMAGE, "Next: ")).group(2), "marked previews")
     if shots:
@@ -378,7 +390,7 @@ def rest_of_the_game(game, atspi, reader, shots):
         reader.expect("selected", "table cell", lambda n: n.endswith(place(*start)))
         game.go_to(target)
         key("Return")
-        say("  news:      " + reader.news())
+        say("  news:      " + reader.news(" moved to "))
         turns += 1
     reader.quiet = False
     say("The Desk is full after %d more turns:" % turns)
@@ -386,9 +398,12 @@ def rest_of_the_game(game, atspi, reader, shots):
         run("import", "-window", "root", os.path.join(shots, "e2e-qt-reader-full.png"))
     game.window(atspi.ROLE_ALERT, "Game over!")
     reader.expect("focused", "push button")
+    reader.history.clear()
     key("Return")
     game.window(atspi.ROLE_DIALOG, "Quorbals High Scores")
-    reader.expect("focused", "text")
+    reader.expect("focused", "text", lambda n: n == "Your name")
+    check(("focused", 1, "table cell", "") not in reader.history,
+          "no cell without a name ever has the focus")
     run("xdotool", "type", "--delay", "20", "Tester")
     key("Return")
     say("A new game:")

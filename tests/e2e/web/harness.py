@@ -1,8 +1,16 @@
-"""What the browser tests share: the site's server on 127.0.0.1, headless
-Chromium in a temporary profile, and the game's page read from its canvases
-and driven with the pointer.
+"""What the browser tests share: the site's server on 127.0.0.1, a browser
+in a temporary profile, and the game's page read from its canvases and
+driven with the pointer, the finger and the keys.
 
-Everything a test writes lies in its own temporary folder: the Chromium
+The page is driven the same way in every engine: scripts in the page read
+it, and W3C input actions (a mouse, a touch pointer, keys; in viewport
+coordinates) play it. A browser here is anything with `open`, `js`,
+`perform`, `screenshot`, `console`, `quit` and a `downloads` folder: headless
+Chromium through chromedriver (`Browser`, below), WebKitGTK's MiniBrowser
+through WebKitWebDriver (webkit.py) and Firefox over WebDriver BiDi
+(firefox.py).
+
+Everything a test writes lies in its own temporary folder: the browser's
 profile, HOME and the XDG folders of the browser and its driver, downloads.
 Waits poll for a state until a deadline; none sleeps for a fixed time.
 """
@@ -75,18 +83,21 @@ class TempFolder:
 class Server:
     """tools/web/serve.py on a free port of 127.0.0.1, serving a folder."""
 
-    def __init__(self, folder, temp, log=None):
+    def __init__(self, folder, temp, log=None, port=0, max_age=None):
         self.folder = Path(folder)
         self.temp = Path(temp)
         self.log = log
         self.process = None
-        self.port = None
+        self.port = port
+        self.max_age = max_age
 
     def start(self):
         port_file = self.temp / f"port-{os.getpid()}-{time.monotonic_ns()}"
-        args = [PYTHON, str(SERVE), "--port-file", str(port_file)]
+        args = [PYTHON, str(SERVE), "--port-file", str(port_file), "--port", str(self.port or 0)]
         if self.log:
             args += ["--log", str(self.log)]
+        if self.max_age is not None:
+            args += ["--max-age", str(self.max_age)]
         self.process = subprocess.Popen(args + [str(self.folder)], stdin=subprocess.DEVNULL)
 
         def port():
@@ -121,16 +132,108 @@ def private_environment(temp):
         "XDG_CONFIG_HOME": str(home / ".config"),
         "XDG_CACHE_HOME": str(home / ".cache"),
         "XDG_DATA_HOME": str(home / ".local" / "share"),
+        "XDG_STATE_HOME": str(home / ".local" / "state"),
+        "XDG_RUNTIME_DIR": str(Path(temp) / "runtime"),
         "TMPDIR": str(Path(temp) / "tmp"),
     })
-    for key in ("HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "TMPDIR"):
+    for key in ("HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME",
+                "XDG_RUNTIME_DIR", "TMPDIR"):
         Path(env[key]).mkdir(parents=True, exist_ok=True)
+    Path(env["XDG_RUNTIME_DIR"]).chmod(0o700)
     return env
 
 
-class Browser:
+def stop_process(process, timeout=10):
+    """Ends a process this test started: asked first, then killed."""
+    if process and process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+
+
+def stop_group(process, timeout=10):
+    """Ends a process this test started in a session of its own (see
+    `start_new_session`), and whatever it started in turn: a browser's
+    helper processes go with it."""
+    if not process:
+        return
+    import signal
+    for sig in (signal.SIGTERM, signal.SIGKILL):
+        try:
+            os.killpg(process.pid, sig)
+        except ProcessLookupError:
+            break
+        try:
+            wait_for("the browser's processes to end",
+                     lambda: process.poll() is not None and not group_alive(process.pid),
+                     timeout=timeout, interval=0.05)
+            break
+        except AssertionError:
+            continue
+    process.wait()
+
+
+def group_alive(group):
+    """Whether a process of the group still runs (a zombie no longer does)."""
+    for stat in Path("/proc").glob("[0-9]*/stat"):
+        try:
+            # pid (comm) state ppid pgrp ...; comm may hold spaces.
+            fields = stat.read_text().rsplit(")", 1)[1].split()
+        except OSError:
+            continue
+        if int(fields[2]) == group and fields[0] != "Z":
+            return True
+    return False
+
+
+class SeleniumBrowser:
+    """What a browser driven through a Selenium driver does alike in every
+    engine: scripts, raw W3C actions, screenshots."""
+
+    driver = None
+    downloads = None
+
+    def open(self, url):
+        self.driver.get(url)
+
+    def begin_open(self, url):
+        """Sets off to `url` without waiting for the page to load."""
+        self.driver.execute_script("setTimeout(() => location.assign(arguments[0]));", url)
+
+    def reload(self):
+        self.driver.refresh()
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def perform(self, sources):
+        """W3C input actions, as the protocol takes them."""
+        self.driver.execute("actions", {"actions": sources})
+
+    def title(self):
+        return self.driver.title
+
+    def screenshot(self, path):
+        Path(path).write_bytes(self.driver.get_screenshot_as_png())
+
+    def console(self):
+        return []
+
+    def quit(self):
+        try:
+            self.driver.quit()
+        except Exception:
+            pass
+
+
+class Browser(SeleniumBrowser):
     """Headless Chromium driven through chromedriver, with a fresh profile
     and download folder in `temp`."""
+
+    engine = "Chromium"
 
     def __init__(self, temp, extra_flags=(), window=(1000, 800)):
         from selenium import webdriver
@@ -166,9 +269,6 @@ class Browser:
     def cdp(self, command, args=None):
         return self.driver.execute_cdp_cmd(command, args or {})
 
-    def js(self, script, *args):
-        return self.driver.execute_script(script, *args)
-
     def console(self):
         """What the page wrote to its console since the last call."""
         try:
@@ -180,11 +280,6 @@ class Browser:
         except Exception:
             return []
 
-    def quit(self):
-        try:
-            self.driver.quit()
-        except Exception:
-            pass
 
 
 # A pixel's ball colour (0-5), -1 for the button face, -2 for anything else.
@@ -206,7 +301,9 @@ const colourOf = (p) => {
 
 # Reads the Desk canvas once and describes every cell: its ball colour (0-5,
 # -1 empty, -2 unknown), whether it shows the glow's white dot, and the route
-# arrow on it ({in: side, out: side or "end"}, sides "L", "R", "U", "D").
+# arrow on it ({in: side, out: side or "end"}, sides "L", "R", "U", "D");
+# and the keyboard cursor's cell (-1 while hidden), whose frame's white ring
+# takes the outermost pixels of the cell inside its black lines.
 READ_DESK_JS = COLOUR_OF_JS + r"""
 const canvases = [...document.querySelectorAll('#F_Main canvas')];
 const desk = canvases[canvases.length - 1];
@@ -218,10 +315,13 @@ const px = (x, y) => {
     return [data[i], data[i + 1], data[i + 2]];
 };
 const cells = [], dots = [], arrows = [];
+let cursor = -1;
 for (let y = 0; y < 9; ++y) {
     for (let x = 0; x < 9; ++x) {
         const ox = 4 + 29 * x, oy = 4 + 29 * y;
         const at = (dx, dy) => px(ox + dx, oy + dy);
+        const white = (dx, dy) => same(px(29 * x + dx, 29 * y + dy), 255, 255, 255);
+        if (white(1, 1) && white(28, 1) && white(1, 28) && white(28, 28)) cursor = y * 9 + x;
         const colour = colourOf(at(5, 5));
         cells.push(colour);
         dots.push(colour >= 0 && same(at(10, 10), 255, 255, 255));
@@ -242,7 +342,8 @@ for (let y = 0; y < 9; ++y) {
     }
 }
 const r = desk.getBoundingClientRect();
-return {scale: k, cells, dots, arrows, left: r.left, top: r.top, width: r.width, height: r.height};
+return {scale: k, cells, dots, arrows, cursor,
+        left: r.left, top: r.top, width: r.width, height: r.height};
 """
 
 # The colours the three preview canvases show.
@@ -317,18 +418,64 @@ def follow_route(arrows, start):
         route.append(n)
 
 
+# W3C key values of the keys the tests press.
+KEYS = {
+    "Enter": "\ue007", "Escape": "\ue00c", "Space": " ", "PageUp": "\ue00e",
+    "PageDown": "\ue00f", "End": "\ue010", "Home": "\ue011", "ArrowLeft": "\ue012",
+    "ArrowUp": "\ue013", "ArrowRight": "\ue014", "ArrowDown": "\ue015", "Control": "\ue009",
+}
+
+# The middle of an element in viewport coordinates, or null while it is not
+# shown.
+CENTRE_OF_JS = r"""
+const e = arguments[0] === null ? null : document.querySelector(arguments[0]);
+if (!e || !e.getClientRects().length) return null;
+const r = e.getBoundingClientRect();
+return [r.left + r.width / 2, r.top + r.height / 2];
+"""
+
+# The middle of the last shown window's push button that reads arguments[1],
+# in the window that holds the element arguments[0] names.
+BUTTON_CENTRE_JS = r"""
+const marks = [...document.querySelectorAll(arguments[0])];
+const w = marks.length ? marks[marks.length - 1].closest('.window') : null;
+if (!w || w.hidden) return null;
+const b = [...w.querySelectorAll('button')].find((n) => n.textContent.trim() === arguments[1]);
+if (!b) return null;
+const r = b.getBoundingClientRect();
+return [r.left + r.width / 2, r.top + r.height / 2];
+"""
+
+
+def pointer(kind, *actions):
+    """A W3C pointer input source: "mouse" or "touch"."""
+    return {"type": "pointer", "id": kind, "parameters": {"pointerType": kind},
+            "actions": list(actions)}
+
+
+def move_to(x, y, duration=0):
+    # Whole CSS pixels: every protocol takes them, some no fractions.
+    return {"type": "pointerMove", "x": round(x), "y": round(y), "origin": "viewport",
+            "duration": duration}
+
+
+DOWN = {"type": "pointerDown", "button": 0}
+UP = {"type": "pointerUp", "button": 0}
+
+
 class GamePage:
-    """The game's page in a browser: its windows, boxes and Desk."""
+    """The game's page in a browser: its windows, boxes and Desk. Selenium
+    tests also reach the driver itself as `driver`."""
 
     def __init__(self, browser):
         self.browser = browser
-        self.driver = browser.driver
+        self.driver = getattr(browser, "driver", None)
 
     def js(self, script, *args):
-        return self.driver.execute_script(script, *args)
+        return self.browser.js(script, *args)
 
     def open(self, url):
-        self.driver.get(url)
+        self.browser.open(url)
 
     def main_shown(self):
         return self.js("const m = document.getElementById('F_Main');"
@@ -352,49 +499,61 @@ class GamePage:
     def score(self):
         return self.js("return document.querySelector('#F_Main .score').textContent;")
 
-    # -- the pointer --
+    # -- the pointer, the finger and the keys --
 
-    def _offset(self, cell, desk):
-        """The middle of a cell's tile, from the middle of the Desk canvas."""
+    def cell_point(self, cell, desk=None):
+        """The middle of a cell's tile in viewport coordinates."""
+        desk = desk or self.desk()
         s = desk["width"] / DESK_PIXELS
-        x = (DESK_MARGIN + (cell % 9) * CELL_PITCH + TILE // 2) * s
-        y = (DESK_MARGIN + (cell // 9) * CELL_PITCH + TILE // 2) * s
-        return round(x - desk["width"] / 2), round(y - desk["height"] / 2)
+        return (desk["left"] + (DESK_MARGIN + (cell % 9) * CELL_PITCH + TILE / 2) * s,
+                desk["top"] + (DESK_MARGIN + (cell // 9) * CELL_PITCH + TILE / 2) * s)
 
-    def _canvas(self):
-        return self.driver.find_elements("css selector", "#F_Main canvas")[-1]
+    def point_at(self, cell, duration=100):
+        self.browser.perform([pointer("mouse", move_to(*self.cell_point(cell), duration))])
 
-    def point_at(self, cell):
-        from selenium.webdriver.common.action_chains import ActionChains
-        desk = self.desk()
-        ActionChains(self.driver).move_to_element_with_offset(
-            self._canvas(), *self._offset(cell, desk)).perform()
+    def click_at(self, x, y):
+        self.browser.perform([pointer("mouse", move_to(x, y), DOWN, UP)])
 
     def click_cell(self, cell):
-        from selenium.webdriver.common.action_chains import ActionChains
-        desk = self.desk()
-        ActionChains(self.driver).move_to_element_with_offset(
-            self._canvas(), *self._offset(cell, desk)).click().perform()
+        self.click_at(*self.cell_point(cell))
 
     def move(self, source, target):
-        """Selects the ball on `source` and releases on `target`."""
-        from selenium.webdriver.common.action_chains import ActionChains
+        """Selects the ball on `source` and releases on `target`, the
+        pointer moving there in steps, as a hand moves it."""
         desk = self.desk()
-        canvas = self._canvas()
-        ActionChains(self.driver) \
-            .move_to_element_with_offset(canvas, *self._offset(source, desk)).click() \
-            .move_to_element_with_offset(canvas, *self._offset(target, desk)).click() \
-            .perform()
+        self.browser.perform([pointer("mouse", move_to(*self.cell_point(source, desk)), DOWN, UP,
+                                      move_to(*self.cell_point(target, desk), 100), DOWN, UP)])
+
+    def tap_cell(self, cell):
+        """A finger's tap: down and up on the cell, no move between; a
+        finger seen nowhere before it touches."""
+        self.browser.perform([pointer("touch", move_to(*self.cell_point(cell)), DOWN, UP)])
+
+    def keys(self, *names):
+        """Presses and releases each key in turn (KEYS' names, or text)."""
+        actions = []
+        for name in names:
+            for char in (KEYS[name],) if name in KEYS else name:
+                actions += [{"type": "keyDown", "value": char}, {"type": "keyUp", "value": char}]
+        self.browser.perform([{"type": "key", "id": "keyboard", "actions": actions}])
+
+    def click(self, selector):
+        """A click in the middle of the element `selector` names, once it
+        is shown."""
+        self.click_at(*wait_for(f"{selector} shown", lambda: self.js(CENTRE_OF_JS, selector)))
+
+    def press_button(self, mark, caption):
+        """The push button reading `caption` in the window that holds the
+        element `mark` (a CSS selector) names."""
+        self.click_at(*wait_for(f"the {caption} button",
+                                lambda: self.js(BUTTON_CENTRE_JS, mark, caption)))
 
     # -- menus and boxes --
 
     def menu(self, entry, item=None):
-        self.driver.find_element("id", entry).click()
+        self.click(f"#{entry}")
         if item:
-            node = wait_for(f"menu item {item}",
-                            lambda: self.driver.find_element("id", item).is_displayed()
-                            and self.driver.find_element("id", item))
-            node.click()
+            self.click(f"#{item}")
 
     def box_text(self):
         """The text of the message box on top, or None."""
@@ -405,16 +564,14 @@ class GamePage:
         return wait_for("a message box", self.box_text, timeout)
 
     def press_box_ok(self):
-        buttons = self.driver.find_elements(
-            "xpath", "//*[@id='box-text']/ancestor::div[contains(@class,'window')]"
-                     "//button[normalize-space(.)='OK']")
-        buttons[-1].click()
+        self.press_button("#box-text", "OK")
         wait_for("the message box to close", lambda: self.box_text() is None)
 
     def load_game(self, path):
         """Game > Load... and the file picker answered with `path`. The
         picker itself is not opened (the browser is told to leave it to
-        the test); its input takes the file as a picked one."""
+        the test); its input takes the file as a picked one. Chromium
+        only: the answer goes through its DevTools protocol."""
         self.browser.cdp("Page.setInterceptFileChooserDialog", {"enabled": True})
         self.menu("MI_Game", "MI_GameLoad")
         picker = wait_for("the file picker's input",
@@ -423,18 +580,23 @@ class GamePage:
         wait_for("the picker to be done", lambda: not self.driver.find_elements("id", "load-game"))
 
     def save_game(self, name):
-        """Game > Save... under `name`; the downloaded file's bytes."""
+        """Game > Save... under `name`, typed over the offered name; the
+        offered name and the downloaded file's bytes."""
         self.menu("MI_Game", "MI_GameSave")
-        field = wait_for("the save dialog", lambda: self.driver.find_element("id", "save-name"))
-        offered = field.get_attribute("value")
-        field.clear()
-        field.send_keys(name)
-        self.driver.find_element(
-            "xpath", "//*[@id='save-name']/ancestor::div[contains(@class,'window')]"
-                     "//button[normalize-space(.)='Save']").click()
+        # The dialog gives its field the keys with the offered name selected.
+        offered = wait_for("the save dialog with its name selected", lambda: self.js(
+            "const f = document.getElementById('save-name');"
+            "return f && document.activeElement === f && f.selectionStart === 0"
+            " && f.selectionEnd === f.value.length && f.value;"))
+        self.keys(name)
+        wait_for(f"{name} typed", lambda: self.js(
+            "return document.getElementById('save-name').value;") == name)
+        self.press_button("#save-name", "Save")
         target = self.browser.downloads / (name if "." in name else name + ".kvx")
+        # Whole: some engines write a download under its own name bit by bit.
         data = wait_for(f"the download of {target.name}",
-                        lambda: target.exists() and target.read_bytes())
+                        lambda: target.exists() and len(target.read_bytes()) >= 1320
+                        and target.read_bytes())
         return offered, data
 
     def storage(self, key):
@@ -455,14 +617,80 @@ class GamePage:
         """)
 
     def high_scores_ok(self):
-        self.driver.find_element(
-            "xpath", "//*[@id='E_EditName']/ancestor::div[contains(@class,'window')]"
-                     "//button[contains(@class,'push')]").click()
+        centre = self.js(r"""
+            const w = document.getElementById('E_EditName').closest('.window');
+            const r = w.querySelector('button.push').getBoundingClientRect();
+            return [r.left + r.width / 2, r.top + r.height / 2];""")
+        self.click_at(*centre)
         wait_for("the high-score dialog to close", lambda: not self.high_scores()["shown"])
 
     def sound_checked(self):
         return self.js("return document.getElementById('MI_OptionsSound')"
                        ".getAttribute('aria-checked');") == "true"
+def farthest_move(cells):
+    """The ball with the farthest reachable cell, and that cell: a route of
+    many cells, so that the ball is seen on its way."""
+    return max(((s, t) for s in range(81) if cells[s] >= 0 for t in reachable_from(cells, s)),
+               key=lambda p: abs(p[0] % 9 - p[1] % 9) + abs(p[0] // 9 - p[1] // 9))
+
+
+def wait_glow(page, cell):
+    """Until the ball on `cell`, and it alone, glows."""
+    desk = wait_for(f"the glow of the ball on cell {cell}",
+                    lambda: (lambda d: d if any(d["dots"]) else None)(page.desk()))
+    glowing = [i for i, dot in enumerate(desk["dots"]) if dot]
+    if glowing != [cell]:
+        raise AssertionError(f"cells {glowing} glow, not cell {cell}")
+    return desk
+
+
+def wait_route(page, cells, source, target):
+    """Until the Desk shows route arrows; they must draw one whole route
+    from the ball on `source` over free cells to `target`, and nothing
+    else. Returns the route."""
+    shown = wait_for("route arrows",
+                     lambda: (lambda d: d if any(d["arrows"]) else None)(page.desk()))
+    arrows = shown["arrows"]
+    route = follow_route(arrows, source)
+    drawn = [i for i, a in enumerate(arrows) if a]
+    if route is None:
+        raise AssertionError(f"the arrows draw no route from cell {source}: "
+                             f"{[(i, arrows[i]) for i in drawn]}")
+    if route[-1] != target:
+        raise AssertionError(f"the route ends on cell {route[-1]}, not {target}")
+    if sorted(route) != drawn:
+        raise AssertionError(f"arrows off the route {route}: {drawn}")
+    if not all(cells[c] == -1 for c in route):
+        raise AssertionError("the route crosses a ball")
+    if shown["cells"][source] != cells[source]:
+        raise AssertionError("the ball left before its release")
+    return route
+
+
+def wait_arrival(page, cells, source, target):
+    """Until the ball from `source` stands on `target` and three more balls
+    have come (no row was made on a fresh Desk). The Desk must then show no
+    arrows and no glow. Returns whether the ball was seen on neither cell,
+    on its way."""
+    colour = cells[source]
+    seen_on_its_way = False
+
+    def arrived():
+        nonlocal seen_on_its_way
+        now = page.cells()
+        if now[source] != colour and now[target] != colour:
+            seen_on_its_way = True
+        return (now[target] == colour and
+                sum(c >= 0 for c in now) == sum(c >= 0 for c in cells) + 3)
+
+    wait_for(f"ball {colour} from cell {source} to cell {target} and three more balls; "
+             f"the Desk before:\n{board_text(cells)}\nand now", arrived)
+    after = page.desk()
+    if any(after["arrows"]):
+        raise AssertionError("arrows left after the move")
+    if any(after["dots"]):
+        raise AssertionError("a ball still glows after the move")
+    return seen_on_its_way
 
 
 def play_one_move(page, cells, prefer_far=False):
@@ -501,12 +729,13 @@ class BrowserTest(unittest.TestCase):
         self.temp.remove()
 
 
-def main():
-    """Runs the tests of the calling module; 77 (skipped) without a site."""
+def main(check_chromium=True):
+    """Runs the tests of the calling module; 77 (skipped) without a site.
+    Chromium, which most tests take, must be there."""
     if not (SITE / "index.html").exists():
         print(f"skipped: no browser site in {SITE} (tools/make_web.sh builds it)")
         sys.exit(SKIP)
-    for tool in (CHROMIUM, CHROMEDRIVER):
+    for tool in (CHROMIUM, CHROMEDRIVER) if check_chromium else ():
         if not os.path.exists(tool):
             print(f"{tool} is missing (tools/setup-debian.sh test installs it)")
             sys.exit(1)

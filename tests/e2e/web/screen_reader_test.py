@@ -16,9 +16,15 @@ from harness import wait_for  # noqa: E402
 COLOURS = ["blue", "cyan", "green", "magenta", "red", "yellow"]
 
 
-def cell_name(colour, index):
+def cell_name(colour, reach=""):
+    """A cell's name; its row and column are the grid's own, which readers
+    say themselves."""
     what = "empty" if colour < 0 else f"{COLOURS[colour]} ball"
-    return f"{what}, row {index // 9 + 1}, column {index % 9 + 1}"
+    return f"{what}, {reach}" if reach and colour < 0 else what
+
+
+def place(index):
+    return f"row {index // 9 + 1}, column {index % 9 + 1}"
 
 
 class ScreenReaderTest(harness.BrowserTest):
@@ -70,7 +76,11 @@ class ScreenReaderTest(harness.BrowserTest):
         grids = [n for n in tree if n["role"] == "grid"]
         self.assertEqual([g["name"] for g in grids], ["Desk"])
         names = [c["name"] for c in self.grid_cells()]
-        self.assertEqual(names, [cell_name(c, i) for i, c in enumerate(cells)])
+        self.assertEqual(names, [cell_name(c) for c in cells])
+        rows = self.page.js("return [...document.querySelectorAll('#desk-grid [role=row]')]"
+                            ".map((r) => [r.getAttribute('aria-rowindex'), r.children.length,"
+                            " r.lastElementChild.getAttribute('aria-colindex')]);")
+        self.assertEqual(rows, [[str(y + 1), 9, "9"] for y in range(9)])
         self.assertTrue(any(n["name"] == "Score: 0" for n in tree), "the score in words")
         self.assertTrue(any(n["name"].startswith("Next: ") for n in tree), "the previews")
         self.assertTrue(self.page.js("return document.activeElement.id") == "desk-grid",
@@ -78,28 +88,30 @@ class ScreenReaderTest(harness.BrowserTest):
 
         # The first arrow shows the cursor on the centre cell, the active one.
         self.key(Keys.ARROW_DOWN)
-        wait_for("the centre cell active", lambda: self.active_cell() == cell_name(cells[40], 40))
+        wait_for("the centre cell active", lambda: self.active_cell() == cell_name(cells[40]))
 
         # To a ball, Enter: it is selected.
         ball = next(i for i, c in enumerate(cells) if c >= 0)
         keys = [Keys.HOME, Keys.PAGE_UP] + [Keys.ARROW_RIGHT] * (ball % 9) \
             + [Keys.ARROW_DOWN] * (ball // 9)
         self.key(*keys)
-        wait_for("the cursor on the ball", lambda: self.active_cell() == cell_name(cells[ball], ball))
+        wait_for("the cursor on the ball", lambda: self.active_cell() == cell_name(cells[ball]))
         self.key(Keys.ENTER)
         wait_for("the ball selected", lambda: [c["name"] for c in self.grid_cells()
-                                               if c["selected"]] == [cell_name(cells[ball], ball)])
+                                               if c["selected"]] == [cell_name(cells[ball])])
+        colour = COLOURS[cells[ball]].capitalize()
+        wait_for("the selection read out",
+                 lambda: self.live_text(f"{colour} ball selected, {place(ball)}."))
 
         # To a free cell it can reach, Enter: it travels; the turn is read out.
         target = harness.reachable_from(cells, ball)[0]
         self.key(Keys.HOME, Keys.PAGE_UP, *([Keys.ARROW_RIGHT] * (target % 9)),
                  *([Keys.ARROW_DOWN] * (target // 9)))
-        wait_for("the cursor on the target", lambda: self.active_cell() == cell_name(-1, target))
+        wait_for("the cursor on the target",
+                 lambda: self.active_cell() == cell_name(-1, "reachable"))
         self.key(Keys.SPACE)
-        colour = COLOURS[cells[ball]].capitalize()
-        place = f"row {target // 9 + 1}, column {target % 9 + 1}"
         news = wait_for("the turn's news in a live region", lambda: self.live_text(
-            f"{colour} ball moved to {place}."))
+            f"{colour} ball moved to {place(target)}."))
         self.assertRegex(news[0]["name"], r"(Placed|Removed) ")
         self.assertFalse([c for c in self.grid_cells() if c["selected"]], "nothing selected")
 
@@ -108,7 +120,7 @@ class ScreenReaderTest(harness.BrowserTest):
         ActionChains(self.browser.driver).key_down(Keys.CONTROL).send_keys("m") \
             .key_up(Keys.CONTROL).perform()
         wait_for("the marks in the names", lambda: any(
-            re.search(r" ball with a (ring|triangle|plus|square|cross|diamond), ", c["name"])
+            re.search(r" ball with a (ring|triangle|plus|square|cross|diamond)$", c["name"])
             for c in self.grid_cells()))
         self.assertEqual(self.page.storage("quorbals:/storage/Quorbals/quorbals.mrk"), b"\x01")
 

@@ -6,7 +6,7 @@ import sys
 sys.dont_write_bytecode = True
 
 import harness  # noqa: E402
-from harness import board_text, follow_route, reachable_from, wait_for  # noqa: E402
+from harness import board_text, wait_for  # noqa: E402
 
 # Notes, from the first frame of the page on, each change of what is on
 # screen ("S" the splash, "M" the main window) with the splash's text; and
@@ -132,62 +132,31 @@ class MoveTest(harness.BrowserTest):
     def test_route_arrows_then_the_ball_travels_and_three_balls_follow(self):
         page = self.page
         page.open(self.server.url())
-        before = page.wait_started()
-        cells = before["cells"]
-        # The ball with the farthest reachable cell: a route of many cells,
-        # so that the ball is seen on its way.
-        source, target = max(((s, t) for s in range(81) if cells[s] >= 0
-                              for t in reachable_from(cells, s)),
-                             key=lambda p: abs(p[0] % 9 - p[1] % 9) + abs(p[0] // 9 - p[1] // 9))
-        colour = cells[source]
-
+        cells = page.wait_started()["cells"]
+        source, target = harness.farthest_move(cells)
         page.click_cell(source)
-        glowing = wait_for("the selected ball's glow",
-                           lambda: (lambda d: d if any(d["dots"]) else None)(page.desk()))
-        self.assertEqual([i for i, dot in enumerate(glowing["dots"]) if dot], [source])
-
+        harness.wait_glow(page, source)
         page.point_at(target)
-        shown = wait_for("route arrows",
-                         lambda: (lambda d: d if any(d["arrows"]) else None)(page.desk()))
-        arrows = shown["arrows"]
-        route = follow_route(arrows, source)
-        drawn = [i for i, a in enumerate(arrows) if a]
-        self.assertIsNotNone(route, f"the arrows draw no route from cell {source}: "
-                                    f"{[(i, arrows[i]) for i in drawn]}")
-        self.assertEqual(route[-1], target, "the route ends elsewhere")
-        self.assertEqual(sorted(route), drawn, "arrows off the route")
-        self.assertTrue(all(cells[c] == -1 for c in route), "the route crosses a ball")
-        self.assertEqual(shown["cells"][source], colour)
-
+        harness.wait_route(page, cells, source, target)
         page.click_cell(target)
-        seen_on_its_way = False
-        last = None
-
-        def arrived():
-            nonlocal seen_on_its_way, last
-            last = page.cells()
-            if last[source] != colour and last[target] != colour:
-                seen_on_its_way = True
-            return (last[target] == colour and
-                    sum(c >= 0 for c in last) == sum(c >= 0 for c in cells) + 3)
-
-        wait_for(f"ball {colour} from cell {source} to cell {target} and three more balls; "
-                 f"the Desk before:\n{board_text(cells)}\nand now", arrived)
-        self.assertTrue(seen_on_its_way, "the ball jumped to its target")
-        after = page.desk()
-        self.assertFalse(any(after["arrows"]), "arrows left after the move")
-        self.assertFalse(any(after["dots"]), "a ball still glows after the move")
+        self.assertTrue(harness.wait_arrival(page, cells, source, target),
+                        "the ball jumped to its target")
 
 
 class MoveAtTwiceTheScaleTest(MoveTest):
-    """The same on a screen of two device pixels per CSS pixel: the
-    canvases hold two by two pixels per design pixel."""
+    """The same on a screen of two device pixels per CSS pixel: the canvases
+    hold a whole square of device pixels per design pixel, the largest at
+    which the 281 x 351 main window fits the viewport."""
     flags = ("--force-device-scale-factor=2",)
 
-    def test_the_desk_canvas_is_twice_the_design_size(self):
+    def test_the_desk_canvas_takes_the_fitted_whole_scale(self):
         self.page.open(self.server.url())
         desk = self.page.wait_started()
-        self.assertEqual(desk["scale"], 2)
+        width, height, ratio = self.page.js(
+            "return [innerWidth, innerHeight, devicePixelRatio];")
+        self.assertEqual(ratio, 2)
+        self.assertEqual(desk["scale"], min(width * ratio // 281, height * ratio // 351))
+        self.assertGreaterEqual(desk["scale"], 2)
 
 
 if __name__ == "__main__":

@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/app_data_folder.h"
+#include "platform/win32/wide_path.h"
 #include "storage/data_locations.h"
-#include "storage/win32/wide_path.h"
 
 namespace quorbals {
 namespace {
@@ -59,7 +59,7 @@ TEST(AppDataFolderWin32Test, ReadsTheValueAsItStandsInUtf8) {
     value.Set(L"C:\\users\\\u0418\u0432\u0430\u043d\\\u0414\u0430\u043d\u043d\u044b\u0435");
     EXPECT_EQ(AppDataFolder(), "C:\\users\\Иван\\Данные");
     // Nothing is made: Windows keeps that folder itself.
-    EXPECT_FALSE(std::filesystem::exists(WidePath(AppDataFolder())));
+    EXPECT_FALSE(std::filesystem::exists(*WideText(AppDataFolder())));
 }
 
 TEST(AppDataFolderWin32Test, MissingValueGivesNothing) {

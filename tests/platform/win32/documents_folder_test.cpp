@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/documents_folder.h"
-#include "storage/win32/wide_path.h"
+#include "platform/win32/wide_path.h"
 
 namespace quorbals {
 namespace {
@@ -16,7 +16,7 @@ TEST(DocumentsFolderWin32Test, NamesTheUsersDocumentsFolder) {
     const std::string folder = UserDocumentsFolder();
     ASSERT_FALSE(folder.empty());
     EXPECT_NE(folder.back(), '\\') << folder;
-    const DWORD attributes = GetFileAttributesW(WidePath(folder).c_str());
+    const DWORD attributes = GetFileAttributesW(WideText(folder)->c_str());
     ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES) << folder;
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY) << folder;
     // A drive and a separator: not relative to the current folder.

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/exe_dir.h"
-#include "storage/win32/wide_path.h"
+#include "platform/win32/wide_path.h"
 
 namespace quorbals {
 namespace {
@@ -15,7 +15,7 @@ TEST(ExeDirWin32Test, IsTheRunningProgramsFolderWithItsBackslash) {
     const std::string dir = ExeDir();
     ASSERT_FALSE(dir.empty());
     EXPECT_EQ(dir.back(), '\\');
-    EXPECT_TRUE(std::filesystem::exists(WidePath(dir + "platform_win32_test.exe")));
+    EXPECT_TRUE(std::filesystem::exists(*WideText(dir + "platform_win32_test.exe")));
 
     wchar_t module[MAX_PATH] = {};
     ASSERT_GT(GetModuleFileNameW(nullptr, module, MAX_PATH), 0u);

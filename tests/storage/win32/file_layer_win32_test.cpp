@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/win32/wide_path.h"
 #include "storage/file_error.h"
 #include "storage/file_system.h"
 #include "storage/saved_game.h"
 #include "storage/win32/system_file_error.h"
-#include "storage/win32/wide_path.h"
 #include "tests/support/temp_folder.h"
 
 namespace quorbals {

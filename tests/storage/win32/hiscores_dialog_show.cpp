@@ -3,7 +3,7 @@
 //   cmake --build build-win --target hiscores_dialog_show
 #include <cstdio>
 
-#include "app/high_score_commands.h"
+#include "storage/high_score_commands.h"
 #include "storage/win32/hiscores_dialog.h"
 
 int main() {

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/high_score_commands.h"
+#include "storage/high_score_commands.h"
 
 namespace quorbals {
 namespace {
@@ -215,6 +215,26 @@ TEST_F(HiscoresWin32Test, EscapeClosesFromTheButtonOnlyAndKeepsTheName) {
     dialog.RunModal();
     Cancel(watchdog);
     EXPECT_EQ(dialog.LastResult(), TF_Hiscores::ModalResult::Cancel);
+}
+
+TEST_F(HiscoresWin32Test, ANewEntrysSummaryIsSaidAsTheDialogShows) {
+    std::vector<std::string> said;
+    dialog.SetAnnouncer([&](const std::string& text) { said.push_back(text); });
+    dialog.ShowNameBox(57, 41, "Ann");
+    dialog.SetSummary("New high score: place 1, 10 points.");
+    WhenActive(dialog.Handle(), [&] { dialog.BB_OKClick(); });
+    UINT_PTR watchdog = After(5000, [&] { dialog.BB_OKClick(); });
+    dialog.RunModal();
+    Cancel(watchdog);
+    EXPECT_EQ(said, std::vector<std::string>{"New high score: place 1, 10 points."});
+
+    dialog.HideNameBox();
+    dialog.SetSummary({});
+    WhenActive(dialog.Handle(), [&] { dialog.BB_OKClick(); });
+    watchdog = After(5000, [&] { dialog.BB_OKClick(); });
+    dialog.RunModal();
+    Cancel(watchdog);
+    EXPECT_EQ(said.size(), 1u) << "the table alone says nothing more";
 }
 
 TEST_F(HiscoresWin32Test, PanelOrnamentsAndGridPictures) {

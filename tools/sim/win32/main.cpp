@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "storage/win32/wide_path.h"
+#include "platform/win32/wide_path.h"
 #include "tools/sim/simulation.h"
 
 int main() {

@@ -5,8 +5,8 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "app/front_end.h"
 #include "platform/qt/window_decorations.h"
+#include "view/screen_rect.h"
 
 namespace quorbals {
 

@@ -5,7 +5,8 @@
 
 #include <array>
 
-#include "app/design_geometry.h"
+#include "assets/ornament_size.h"
+#include "view/design_geometry.h"
 
 namespace quorbals {
 
@@ -13,7 +14,6 @@ inline constexpr char kHighScoreCaption[] = "Quorbals High Scores";
 inline constexpr DesignRect kHighScoreForm{0, 0, 282, 320};  // P_Form
 
 // Image1..Image4: top left, bottom left, top right, bottom right.
-inline constexpr int kOrnamentSize = 15;
 inline constexpr std::array<DesignRect, 4> kOrnaments{{
     {0, 0, kOrnamentSize, kOrnamentSize},
     {0, 305, kOrnamentSize, kOrnamentSize},
@@ -27,6 +27,7 @@ inline constexpr int kScoreGridRows = 12;
 inline constexpr int kScoreRowHeight = 22;
 inline constexpr std::array<int, 3> kScoreColumnWidths = {38, 151, 52};
 inline constexpr int kScoreGridLine = 1;
+inline constexpr DesignColour kScoreGridLineColour = 0xC0C0C0;
 
 // A cell's rectangle inside the grid, without the lines after it.
 constexpr DesignRect ScoreCellRect(int row, int column) {
@@ -43,6 +44,8 @@ inline constexpr char kOkCaption[] = "OK";
 // E_EditName's size; where it lies depends on the new entry's row.
 inline constexpr int kNameBoxWidth = 151;
 inline constexpr int kNameBoxHeight = 22;
+// What screen readers call the name box; nothing shows it.
+inline constexpr char kNameBoxLabel[] = "Your name";
 
 // The grid, the button and the name box.
 inline constexpr DesignFont kHighScoreFont{"Arial", 13, true};

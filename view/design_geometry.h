@@ -30,6 +30,24 @@ constexpr int WholeScaleForDpi(int dpi) {
     return multiple < 1 ? 1 : multiple;
 }
 
+// The device pixels a design pixel takes where a window of width x height
+// design pixels must fit a view of viewWidth x viewHeight device pixels (a
+// browser's viewport): the largest whole number at which it fits, never
+// below 1, so that every design pixel stays a crisp square; only where not
+// even 1 fits, the fraction at which it just does.
+constexpr double FittedScale(double viewWidth, double viewHeight, int width, int height) {
+    if (width <= 0 || height <= 0 || viewWidth <= 0 || viewHeight <= 0) {
+        return 1;
+    }
+    const double across = viewWidth / width;
+    const double down = viewHeight / height;
+    const double fits = across < down ? across : down;
+    if (fits < 1) {
+        return fits;
+    }
+    return static_cast<double>(static_cast<int>(fits));
+}
+
 // A font by family, character height in pixels and weight.
 struct DesignFont {
     const char* family = "";

@@ -1,20 +1,18 @@
-#include "storage/win32/wide_path.h"
+#include "platform/win32/wide_path.h"
 
 #include <windows.h>
 
-#include "storage/file_error.h"
-
 namespace quorbals {
 
-std::wstring WidePath(const std::string& utf8) {
+std::optional<std::wstring> WideText(const std::string& utf8) {
     if (utf8.empty()) {
-        return {};
+        return std::wstring();
     }
     const int size = static_cast<int>(utf8.size());
     const int n =
         ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, nullptr, 0);
     if (n <= 0) {
-        throw InvalidFileNameError();
+        return std::nullopt;
     }
     std::wstring wide(static_cast<std::size_t>(n), L'\0');
     ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, wide.data(), n);

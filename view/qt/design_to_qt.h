@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QString>
 
-#include "app/design_geometry.h"
+#include "view/design_geometry.h"
 
 namespace quorbals {
 

@@ -1,4 +1,4 @@
-#include "app/high_score_commands.h"
+#include "storage/high_score_commands.h"
 
 #include <algorithm>
 
@@ -28,6 +28,11 @@ BoxPosition NameBoxPosition(int slot) {
             kScoreGrid.y + 2 + (kScoreRowHeight + kScoreGridLine) * (slot + 1)};
 }
 
+std::string EntrySummary(int slot, std::int32_t score) {
+    return "New high score: place " + std::to_string(slot + 1) + ", " + std::to_string(score) +
+           (score == 1 ? " point." : " points.");
+}
+
 void WriteScoreRows(HighScoreDialog& dialog, const ScoreTable& table) {
     const int count = std::clamp<int>(table.count, 0, kScoreSlots);
     for (int slot = 0; slot < count; ++slot) {
@@ -53,41 +58,42 @@ void ClearScoreRows(HighScoreDialog& dialog) {
     }
 }
 
-void SetUpHighScores(AppState& app) {
-    ResetHighScores(app.scores);
-    app.scoresFromFile = true;
+void SetUpHighScores(HighScoreState& scores, const DataPaths& paths) {
+    ResetHighScores(scores);
+    scores.fromFile = true;
     try {
-        LoadHighScores(app.paths, app.scores.table);
+        LoadHighScores(paths, scores.table);
     } catch (const FileError&) {
-        app.scoresFromFile = false;
+        scores.fromFile = false;
         throw;
     }
 }
 
-bool EnterHighScoreCommand(AppState& app, FrontEnd& fe,
+bool EnterHighScoreCommand(HighScoreState& scores, const DataPaths& paths, std::int32_t score,
+                           HighScoreDialog* dialog,
                            const std::function<void(const std::string&)>& report) {
-    HighScoreState& scores = app.scores;
-    if (!app.scoresFromFile) {
+    if (!scores.fromFile) {
         // The table in memory does not hold what the file holds: read it
         // again before an entry could replace it.
         ScoreTable reread;
         try {
-            LoadHighScores(app.paths, reread);
+            LoadHighScores(paths, reread);
             scores.table = reread;
-            app.scoresFromFile = true;
+            scores.fromFile = true;
         } catch (const FileError& e) {
             report(e.text());
         }
     }
-    const bool entered = PlaceNewScore(scores, app.game.score);
-    HighScoreDialog* dialog = fe.HighScores();
+    const bool entered = PlaceNewScore(scores, score);
     if (dialog) {
         if (entered) {
             const BoxPosition at = NameBoxPosition(scores.newEntryIndex);
             dialog->ShowNameBox(at.left, at.top, DecodeCp1251(scores.playerName));
+            dialog->SetSummary(EntrySummary(scores.newEntryIndex, score));
             WriteScoreRows(*dialog, scores.table);
         } else {
             dialog->HideNameBox();
+            dialog->SetSummary({});
         }
     }
     // Closed with OK or with Escape from the button: the same either way.
@@ -100,27 +106,29 @@ bool EnterHighScoreCommand(AppState& app, FrontEnd& fe,
         dialog->SetCell(scores.newEntryIndex + 1, 1,
                         ScoreRowTexts(scores.table, scores.newEntryIndex)[1]);
     }
-    if (app.scoresFromFile) {
-        WriteHighScores(app.paths, scores.table);
+    if (scores.fromFile) {
+        WriteHighScores(paths, scores.table);
     }
     return true;
 }
 
-void ShowHighScoresCommand(FrontEnd& fe) {
-    if (HighScoreDialog* dialog = fe.HighScores()) {
+void ShowHighScoresCommand(HighScoreDialog* dialog) {
+    if (dialog) {
         dialog->HideNameBox();
+        dialog->SetSummary({});
         dialog->RunModal();
     }
 }
 
-void ClearHighScoresCommand(AppState& app, FrontEnd& fe) {
-    if (!fe.ShowBox(BoxKind::Question, "Clear High Scores?")) {
+void ClearHighScoresCommand(HighScoreState& scores, const DataPaths& paths, HighScoreDialog* dialog,
+                            const std::function<bool(const std::string& question)>& ask) {
+    if (!ask("Clear High Scores?")) {
         return;
     }
-    ClearHighScores(app.paths, app.scores.table);
+    ClearHighScores(paths, scores.table);
     // Both files are gone: the empty table is what the files say now.
-    app.scoresFromFile = true;
-    if (HighScoreDialog* dialog = fe.HighScores()) {
+    scores.fromFile = true;
+    if (dialog) {
         ClearScoreRows(*dialog);
     }
 }

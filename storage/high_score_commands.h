@@ -1,5 +1,6 @@
 // The high-score commands of the main window, the entry of a final score at
-// a game's end, and what the high-score dialog shows where.
+// a game's end, and what the high-score dialog shows where: every front
+// end's dialog gets them from here.
 #pragma once
 
 #include <array>
@@ -7,9 +8,9 @@
 #include <functional>
 #include <string>
 
-#include "app/app_state.h"
-#include "app/front_end.h"
-#include "app/high_score_dialog_layout.h"
+#include "storage/data_paths.h"
+#include "storage/high_score_dialog.h"
+#include "storage/high_score_dialog_layout.h"
 #include "storage/score_table.h"
 
 namespace quorbals {
@@ -24,6 +25,9 @@ struct BoxPosition {
     int top = 0;
 };
 BoxPosition NameBoxPosition(int slot);
+// What a screen reader hears of a new entry in `slot` as the dialog opens:
+// "New high score: place 3, 120 points."
+std::string EntrySummary(int slot, std::int32_t score);
 // Escape closes the dialog only from the OK button (there is no cancel).
 constexpr bool EscapeClosesScores(bool okButtonHasFocus) {
     return okButtonHasFocus;
@@ -38,23 +42,26 @@ void ClearScoreRows(HighScoreDialog& dialog);
 // The first activation's set-up: an empty table, the name "New Player",
 // then the score file. Throws FileError when the file cannot be read; the
 // table then stays empty and is never written over that file.
-void SetUpHighScores(AppState& app);
+void SetUpHighScores(HighScoreState& scores, const DataPaths& paths);
 
-// A game has ended with app.game.score: enters it when it makes the table,
+// A game has ended with `score`: enters it when it makes the table,
 // shows the dialog (with the name box only when entered), takes the typed
 // name and writes paths.scoreFile. A table that was never read from an
 // existing file is read again first; if that fails too, the failure goes to
 // `report`, the entry is shown from memory and the file is left as it was.
 // Throws FileError when the file could not be written (the table in memory and
 // the grid keep the new entry). Returns whether the score was entered.
-bool EnterHighScoreCommand(AppState& app, FrontEnd& fe,
+bool EnterHighScoreCommand(HighScoreState& scores, const DataPaths& paths, std::int32_t score,
+                           HighScoreDialog* dialog,
                            const std::function<void(const std::string&)>& report);
 
 // "High Scores ...": the table as it stands, without the name box.
-void ShowHighScoresCommand(FrontEnd& fe);
+void ShowHighScoresCommand(HighScoreDialog* dialog);
 
-// "Clear High Scores": asks "Clear High Scores?"; on OK empties the table
-// and its rows and deletes both score files, failures ignored.
-void ClearHighScoresCommand(AppState& app, FrontEnd& fe);
+// "Clear High Scores": asks "Clear High Scores?" (`ask` is true for OK); on
+// OK empties the table and its rows and deletes both score files, failures
+// ignored.
+void ClearHighScoresCommand(HighScoreState& scores, const DataPaths& paths, HighScoreDialog* dialog,
+                            const std::function<bool(const std::string& question)>& ask);
 
 }  // namespace quorbals

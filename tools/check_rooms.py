@@ -1,0 +1,84 @@
+#!/usr/bin/env python3
+"""Checks that no room of the source tree includes a room above it.
+
+The rooms, lowest first: game/ (the rules), platform/ (calls to the system),
+view/ (the Desk's geometry, pictures and input), assets/ (artwork as code),
+storage/ (files and the high-score dialog), app/ (the main window, start-up,
+the page). A room may include itself and any room below it; tools/, bench/,
+fuzz/ and tests/ stand above them all. Within a room, a front end's folder
+(qt/, win32/, web/, posix/) includes only the room's shared code and its own
+front end's folders, in that room or below. Prints each include that breaks
+the order and exits 1 if there is one.
+
+    tools/check_rooms.py [SOURCE_DIR]
+"""
+
+import os
+import re
+import sys
+
+ROOMS = ["game", "platform", "view", "assets", "storage", "app"]
+FRONT_ENDS = {"qt", "win32", "web", "posix"}
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
+SOURCES = (".h", ".cpp", ".js")
+
+
+def front_end(parts):
+    """The front end a path inside a room belongs to, or None for shared code."""
+    return parts[1] if len(parts) > 2 and parts[1] in FRONT_ENDS else None
+
+
+def breaks(source, target):
+    """Why `source` (a file path) may not include `target`, or None."""
+    s, t = source.split("/"), target.split("/")
+    if t[0] not in ROOMS:
+        return None  # a system or third-party header
+    if ROOMS.index(t[0]) > ROOMS.index(s[0]):
+        return f"{s[0]}/ may not include the higher room {t[0]}/"
+    theirs, ours = front_end(t), front_end(s)
+    # posix/ is the POSIX file layer, which the Qt and node builds share.
+    if theirs and theirs != ours and not (theirs == "posix" and ours in (None, "qt", "web")):
+        return f"{'shared code' if ours is None else ours + '/'} may not include {theirs}/"
+    return None
+
+
+def imports(path, text):
+    """The files a source file includes, as paths from the source tree's top."""
+    if path.endswith(".js"):
+        folder = os.path.dirname(path)
+        for m in re.finditer(r'^\s*import\b[^"\']*["\'](\.[^"\']+)["\']', text, re.M):
+            yield os.path.normpath(os.path.join(folder, m.group(1))).replace(os.sep, "/")
+        return
+    for line in text.splitlines():
+        m = INCLUDE.match(line)
+        if m:
+            yield m.group(1)
+
+
+def main():
+    top = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else
+                          os.path.join(os.path.dirname(__file__), ".."))
+    found = []
+    for room in ROOMS:
+        for folder, _, files in os.walk(os.path.join(top, room)):
+            for name in sorted(files):
+                if not name.endswith(SOURCES):
+                    continue
+                path = os.path.relpath(os.path.join(folder, name), top).replace(os.sep, "/")
+                with open(os.path.join(top, path), encoding="utf-8", errors="replace") as f:
+                    text = f.read()
+                for target in imports(path, text):
+                    why = breaks(path, target)
+                    if why:
+                        found.append(f"{path}: {target}: {why}")
+    for line in found:
+        print(line)
+    if found:
+        print(f"{len(found)} include(s) break the order of rooms: " + " < ".join(ROOMS))
+        return 1
+    print("every include keeps the order of rooms: " + " < ".join(ROOMS))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
