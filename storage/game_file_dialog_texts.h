@@ -12,4 +12,11 @@ inline constexpr char kGameFilePattern[] = "*.kvx";
 // The filter as a single line: "Quorbals game (*.kvx)".
 inline constexpr char kGameFileFilter[] = "Quorbals game (*.kvx)";
 
+// The page's own save dialog (the other front ends have the system's): a
+// name box, the one kind of file it saves, and its two buttons.
+inline constexpr char kFileNameLabel[] = "File name:";
+inline constexpr char kSaveAsTypeLabel[] = "Save as type:";
+inline constexpr char kSaveButtonCaption[] = "Save";
+inline constexpr char kCancelButtonCaption[] = "Cancel";
+
 }  // namespace quorbals

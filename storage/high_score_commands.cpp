@@ -24,8 +24,9 @@ std::array<std::string, 3> ScoreRowTexts(const ScoreTable& table, int slot) {
 }
 
 BoxPosition NameBoxPosition(int slot) {
-    return {kScoreGrid.x + kScoreColumnWidths[0] + 3,
-            kScoreGrid.y + 2 + (kScoreRowHeight + kScoreGridLine) * (slot + 1)};
+    // Over the name cell of the entry's row, past the grid's frame.
+    const DesignRect cell = ScoreCellRect(slot + 1, 1);
+    return {kScoreGrid.x + kScoreGridFrame + cell.x, kScoreGrid.y + kScoreGridFrame + cell.y};
 }
 
 std::string EntrySummary(int slot, std::int32_t score) {

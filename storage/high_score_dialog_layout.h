@@ -28,6 +28,8 @@ inline constexpr int kScoreRowHeight = 22;
 inline constexpr std::array<int, 3> kScoreColumnWidths = {38, 151, 52};
 inline constexpr int kScoreGridLine = 1;
 inline constexpr DesignColour kScoreGridLineColour = 0xC0C0C0;
+// The grid's sunken frame, two pixels wide, inside its rectangle.
+inline constexpr int kScoreGridFrame = 2;
 
 // A cell's rectangle inside the grid, without the lines after it.
 constexpr DesignRect ScoreCellRect(int row, int column) {

@@ -5,6 +5,7 @@
 
 #include "app/main_menu.h"
 #include "app/main_window_layout.h"
+#include "app/web/key_flags.h"
 #include "app/web/main_window.h"
 #include "app/web/page_calls.h"
 #include "app/web/startup.h"
@@ -52,12 +53,12 @@ EMSCRIPTEN_KEEPALIVE int quorbals_key(int code, int flags) {
     }
     quorbals::KeyEvent key;
     key.code = code;
-    key.ctrl = (flags & 1) != 0;
-    key.alt = (flags & 2) != 0;
-    key.shift = (flags & 4) != 0;
-    key.system = (flags & 8) != 0;
-    key.repeat = (flags & 16) != 0;
-    key.down = (flags & 32) != 0;
+    key.ctrl = (flags & quorbals::kKeyCtrl) != 0;
+    key.alt = (flags & quorbals::kKeyAlt) != 0;
+    key.shift = (flags & quorbals::kKeyShift) != 0;
+    key.system = (flags & quorbals::kKeySystem) != 0;
+    key.repeat = (flags & quorbals::kKeyRepeat) != 0;
+    key.down = (flags & quorbals::kKeyDown) != 0;
     return w->commands.HandleKey(key) ? 1 : 0;
 }
 

@@ -16,7 +16,6 @@ int TimerId(AppTimer timer) {
 // The folders the page's files are named under: a saved game is written to
 // the downloads, a picked one read from the picked files.
 constexpr char kDownloadsFolder[] = "/downloads/";
-constexpr char kPickedFolder[] = "/picked/";
 
 }  // namespace
 
@@ -180,7 +179,7 @@ std::optional<std::string> TF_Main::AskLoadPath(const std::string&, const std::s
     if (!picked) {
         return std::nullopt;
     }
-    return kPickedFolder + *picked;
+    return page::kPickedFolder + *picked;
 }
 
 void TF_Main::ShowAbout() {

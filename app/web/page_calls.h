@@ -63,7 +63,9 @@ bool ShowBox(BoxKind kind, const std::string& text);
 // Waits: the save dialog offering a name; the name typed, or nothing.
 std::optional<std::string> AskSaveName(const std::string& offered);
 // Waits: the browser's file picker; the picked file's name (its bytes are
-// kept in Module.quorbalsFiles under "/picked/" + name), or nothing.
+// kept in Module.quorbalsFiles under kPickedFolder + name, the page taking
+// the folder from the tables), or nothing.
+inline constexpr char kPickedFolder[] = "/picked/";
 std::optional<std::string> AskLoadFile();
 // Waits: the modal About box.
 void ShowAbout();

@@ -10,7 +10,11 @@
 #include "app/main_window_layout.h"
 #include "app/program_texts.h"
 #include "app/web/json_writer.h"
+#include "app/web/key_flags.h"
+#include "app/web/page_calls.h"
 #include "app/web/page_frame.h"
+#include "app/web/page_texts.h"
+#include "assets/resources.h"
 #include "game/sound_files.h"
 #include "storage/cp1251.h"
 #include "storage/game_file_dialog_texts.h"
@@ -18,6 +22,7 @@
 #include "view/bevel.h"
 #include "view/cell_names.h"
 #include "view/check_mark.h"
+#include "view/desk_geometry.h"
 
 namespace quorbals {
 
@@ -73,7 +78,7 @@ void WriteKinds(Json& j) {
     j.Key("error").Number(static_cast<long>(BoxKind::Error));
     j.Key("question").Number(static_cast<long>(BoxKind::Question));
     j.Close('}');
-    j.Key("deskSide").Number(kDeskSide);
+    j.Key("deskSide").Number(kDeskSide).Key("cellPitch").Number(kCellPitch);
     j.Key("bevel").Number(kBevelWidth);
     j.Key("waves").Open('[');
     for (const char* wave : kSoundFiles) {
@@ -86,6 +91,38 @@ void WriteGameFiles(Json& j) {
     j.Key("gameFiles").Open('{');
     j.Key("saveTitle").Text(kSaveGameTitle).Key("loadTitle").Text(kLoadGameTitle);
     j.Key("filter").Text(kGameFileFilter).Key("suffix").Text(kGameFileSuffix);
+    j.Key("nameLabel").Text(kFileNameLabel).Key("typeLabel").Text(kSaveAsTypeLabel);
+    j.Key("save").Text(kSaveButtonCaption).Key("cancel").Text(kCancelButtonCaption);
+    j.Key("pickedFolder").Text(page::kPickedFolder);
+    j.Close('}');
+}
+
+// The pictures the page shows, by their names in the site, which lays them
+// out in the folders of the program's own resources.
+std::string_view SiteName(std::string_view resource) {
+    return resource.substr(resource.find('/') + 1);
+}
+
+void WritePictures(Json& j) {
+    j.Key("pictures").Open('{');
+    j.Key("aboutIcon").Text(SiteName(kAboutIconResource));
+    // As the high-score table's ornaments: top left, bottom left, top
+    // right, bottom right.
+    j.Key("ornaments").Open('[');
+    for (const char* name : {kCornerTopLeftResource, kCornerBottomLeftResource,
+                             kCornerTopRightResource, kCornerBottomRightResource}) {
+        j.Text(SiteName(name));
+    }
+    j.Close(']').Close('}');
+}
+
+void WritePageTexts(Json& j) {
+    j.Key("texts").Open('{');
+    j.Key("ok").Text(kBoxOkCaption).Key("cancel").Text(kBoxCancelCaption);
+    j.Key("minimise").Text(kMinimiseLabel).Key("close").Text(kCloseLabel);
+    j.Key("menuBar").Text(kMenuBarLabel).Key("aboutIcon").Text(kAboutIconLabel);
+    j.Key("ended").Text(kEndedNote).Key("endedAfterError").Text(kEndedAfterErrorNote);
+    j.Key("playAgain").Text(kPlayAgainCaption);
     j.Close('}');
 }
 
@@ -96,6 +133,11 @@ void WriteKeys(Json& j) {
     for (const KeyName& key : KeyNames()) {
         j.Key(key.name).Number(key.code);
     }
+    j.Close('}');
+    j.Key("keyFlags").Open('{');
+    j.Key("ctrl").Number(kKeyCtrl).Key("alt").Number(kKeyAlt).Key("shift").Number(kKeyShift);
+    j.Key("system").Number(kKeySystem).Key("repeat").Number(kKeyRepeat);
+    j.Key("down").Number(kKeyDown);
     j.Close('}');
 }
 
@@ -131,7 +173,8 @@ void WriteHighScores(Json& j) {
         j.Rect(r);
     }
     j.Close(']');
-    j.Key("grid").Rect(kScoreGrid).Key("gridLineColour").Number(kScoreGridLineColour);
+    j.Key("grid").Rect(kScoreGrid).Key("gridFrame").Number(kScoreGridFrame);
+    j.Key("gridLine").Number(kScoreGridLine).Key("gridLineColour").Number(kScoreGridLineColour);
     // Each cell with the grid line after it, row by row.
     j.Key("cells").Open('[');
     for (int row = 0; row < kScoreGridRows; ++row) {
@@ -169,6 +212,8 @@ std::string WindowTablesJson() {
     WriteKeys(j);
     WriteKinds(j);
     WriteGameFiles(j);
+    WritePageTexts(j);
+    WritePictures(j);
     WriteMainWindow(j);
     WriteAbout(j);
     WriteHighScores(j);
