@@ -25,12 +25,27 @@ cmake --build "$build" -j2
 # ornaments, the web app manifest and the service worker, whose cache is
 # named after a digest of everything else. Any static web server can host
 # it; build-web/quorbals-<version>-web.zip holds the same files.
+#
+# The page's scripts keep the source tree's folders, so that each import
+# names the file it names in the source tree; the module the game is built
+# into lies in app/web/, where it is built from. The page itself, its
+# manifest and the service worker (whose scope is the folder it lies in)
+# stand at the top. The module's own JavaScript libraries (*_library.js)
+# are linked into it, not served.
 site=$build/site
 rm -rf "$site"
-mkdir -p "$site/help/images" "$site/icons" "$site/ornaments"
-cp app/web/page/index.html app/web/page/quorbals.css app/web/page/manifest.webmanifest \
-    app/web/page/*.js view/web/*.js platform/web/*.js storage/web/*.js "$site/"
-cp "$build/quorbals.js" "$build/quorbals.wasm" "$site/"
+mkdir -p "$site/help/images" "$site/icons" "$site/ornaments" "$site/app/web"
+cp app/web/page/index.html app/web/page/manifest.webmanifest app/web/page/sw.js "$site/"
+for folder in app/web/page view/web platform/web storage/web; do
+    mkdir -p "$site/$folder"
+    for file in "$folder"/*.js "$folder"/*.css; do
+        case $file in
+            */sw.js | *_library.js) ;;
+            *) [ -e "$file" ] && cp "$file" "$site/$folder/" ;;
+        esac
+    done
+done
+cp "$build/quorbals.js" "$build/quorbals.wasm" "$site/app/web/"
 cp assets/sounds/*.wav "$site/"
 cp assets/help/*.htm assets/help/help.css "$site/help/"
 cp assets/help/images/* "$site/help/images/"

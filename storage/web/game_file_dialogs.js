@@ -2,17 +2,17 @@
 // the name typed in the page's own save dialog; loading uses the browser's
 // file picker.
 
-import { DesktopWindow, element } from "./windows.js";
-import { pushButton, sizedBox } from "./dialogs.js";
+import { pushButton, sizedBox } from "../../view/web/modals.js";
+import { DesktopWindow, element } from "../../view/web/windows.js";
 
 // The save dialog: a name to download the saved game under. Resolves the
-// typed name, or null when cancelled.
-export function askSaveName(modals, offered) {
+// typed name, or null when cancelled. texts: the tables' gameFiles.
+export function askSaveName(modals, texts, offered) {
     return new Promise((resolve) => {
-        const w = new DesktopWindow({caption: "Save game", buttons: "close"});
+        const w = new DesktopWindow({caption: texts.saveTitle, buttons: "close"});
         const body = element("div", "save-body", w.client);
         const label = element("label", "", body);
-        label.textContent = "File name:";
+        label.textContent = texts.nameLabel;
         const name = element("input", "field", body);
         name.id = "save-name";
         label.htmlFor = name.id;
@@ -20,10 +20,10 @@ export function askSaveName(modals, offered) {
         name.value = offered;
         name.spellcheck = false;
         const hint = element("div", "hint", body);
-        hint.textContent = "Save as type: Quorbals game (*.kvx)";
+        hint.textContent = `${texts.typeLabel} ${texts.filter}`;
         const buttons = element("div", "box-buttons", w.client);
-        const save = pushButton(buttons, "Save", true);
-        const cancel = pushButton(buttons, "Cancel", false);
+        const save = pushButton(buttons, texts.save, true);
+        const cancel = pushButton(buttons, texts.cancel, false);
         const entry = sizedBox(modals, w, resolve);
         const finish = entry.finish;
         save.addEventListener("click", () => finish(name.value));
@@ -47,13 +47,14 @@ export function askSaveName(modals, offered) {
     });
 }
 
-// The browser's own file picker. Resolves the picked file's name (its
-// bytes put into `files` under "/picked/" + name), or null when cancelled.
-export function askLoadFile(files) {
+// The browser's own file picker, offering the game's files. Resolves the
+// picked file's name (its bytes put into `files` under the tables' picked
+// folder + name), or null when cancelled. texts: the tables' gameFiles.
+export function askLoadFile(files, texts) {
     return new Promise((resolve) => {
         const input = element("input", "", document.body);
         input.type = "file";
-        input.accept = ".kvx";
+        input.accept = `.${texts.suffix}`;
         input.hidden = true;
         input.id = "load-game";
         let done = false;
@@ -72,7 +73,7 @@ export function askLoadFile(files) {
             }
             file.arrayBuffer().then(
                 (data) => {
-                    files.set(`/picked/${file.name}`, new Uint8Array(data));
+                    files.set(texts.pickedFolder + file.name, new Uint8Array(data));
                     finish(file.name);
                 },
                 () => finish(null));

@@ -1,39 +1,40 @@
 // The high-score dialog of the page, laid out from the shared table.
 
-import { DesktopWindow, colour, element, fontStyle, place } from "./windows.js";
+import {
+    DesktopWindow, Scale, colour, element, fontStyle, insideRing, place, within,
+} from "../../view/web/windows.js";
 
-// TF_Hiscores: made once and shown as often as needed.
+// TF_Hiscores: made once and shown as often as needed. table: the tables'
+// highScores; bevel: a panel's ring width.
 export class HighScoreDialog {
-    constructor(table, ornamentUrls) {
+    constructor(table, bevel, ornamentUrls) {
         this.table = table;
+        // What the form holds lies inside its two rings (lowered, raised).
+        this.inset = 2 * bevel;
         const w = new DesktopWindow({caption: table.caption});
         this.window = w;
         w.attachClient(table.form[2], table.form[3]);
         const form = place(element("div", "panel lowered", w.client), table.form);
-        const inner = place(element("div", "panel raised", form),
-                            [0, 0, table.form[2] - 2, table.form[3] - 2]);
+        const inner = place(element("div", "panel raised", form), insideRing(table.form, bevel));
         this.form = inner;
         const grid = place(element("div", "grid-frame", inner), this.inForm(table.grid));
         grid.setAttribute("role", "table");
         grid.setAttribute("aria-label", table.caption);
+        grid.style.setProperty("--grid-frame", `${table.gridFrame}px`);
+        grid.style.setProperty("--grid-line", `${table.gridLine}px`);
+        grid.style.setProperty("--grid-line-colour", colour(table.gridLineColour));
         fontStyle(grid, table.font);
-        this.cells = [];
-        for (let row = 0; row < table.rows; ++row) {
-            const cells = [];
+        // Each cell's rectangle comes with the grid line after it.
+        this.cells = table.cells.map((row, index) => {
             const line = element("div", "", grid);
             line.setAttribute("role", "row");
-            let left = 0;
-            for (let column = 0; column < table.columns.length; ++column) {
-                const width = table.columns[column];
-                const cell = place(element("div", row === 0 ? "grid-cell header" : "grid-cell", line),
-                                   [left, row * (table.rowHeight + table.gridLine),
-                                    width + table.gridLine, table.rowHeight + table.gridLine]);
-                cell.setAttribute("role", row === 0 ? "columnheader" : "cell");
-                cells.push(cell);
-                left += width + table.gridLine;
-            }
-            this.cells.push(cells);
-        }
+            return row.map((rect) => {
+                const cell = place(element("div", index === 0 ? "grid-cell header" : "grid-cell",
+                                           line), rect);
+                cell.setAttribute("role", index === 0 ? "columnheader" : "cell");
+                return cell;
+            });
+        });
         table.ornaments.forEach((rect, i) => {
             const image = place(element("img", "", inner), this.inForm(rect));
             image.style.position = "absolute";
@@ -44,11 +45,10 @@ export class HighScoreDialog {
         this.ok.style.position = "absolute";
         this.ok.type = "button";
         fontStyle(this.ok, table.font);
-        this.ok.innerHTML =
-            '<svg width="18" height="18" viewBox="0 0 18 18" aria-hidden="true" ' +
-            'style="vertical-align:middle;margin-right:4px"><polyline points="3,9.5 7,13.5 15,4.5" ' +
-            'fill="none" stroke="#008000" stroke-width="3" stroke-linecap="round" ' +
-            'stroke-linejoin="round"/></svg>';
+        this.checkMark = element("canvas", "check-mark", this.ok);
+        this.checkMark.setAttribute("aria-hidden", "true");
+        this.checkMark.style.width = `${table.checkMark.size}px`;
+        this.checkMark.style.height = `${table.checkMark.size}px`;
         this.ok.append(table.okCaption);
         this.name = element("input", "name-box", inner);
         this.name.type = "text";
@@ -67,9 +67,35 @@ export class HighScoreDialog {
         this.summary.id = "score-summary";
     }
 
+    // The shared check mark (0xAARRGGBB words, its opacity smoothed along
+    // the stroke), each pixel a square of device pixels at the windows'
+    // scale, laid over the button's face by the browser.
+    drawCheckMark() {
+        const {size, argb} = this.table.checkMark;
+        const k = Scale.multiple;
+        if (this.checkMark.width === size * k) {
+            return;
+        }
+        this.checkMark.width = size * k;
+        this.checkMark.height = size * k;
+        const context = this.checkMark.getContext("2d");
+        const image = context.createImageData(size * k, size * k);
+        for (let y = 0; y < size * k; ++y) {
+            for (let x = 0; x < size * k; ++x) {
+                const p = argb[Math.floor(y / k) * size + Math.floor(x / k)];
+                const o = (y * size * k + x) * 4;
+                image.data[o] = (p >>> 16) & 0xff;
+                image.data[o + 1] = (p >>> 8) & 0xff;
+                image.data[o + 2] = p & 0xff;
+                image.data[o + 3] = (p >>> 24) & 0xff;
+            }
+        }
+        context.putImageData(image, 0, 0);
+    }
+
     // A rectangle of the dialog's table inside the two bevel rings of P_Form.
     inForm(rect) {
-        return [rect[0] - 2, rect[1] - 2, rect[2], rect[3]];
+        return within(rect, this.inset);
     }
 
     setCell(row, column, text) {
@@ -78,9 +104,10 @@ export class HighScoreDialog {
         }
     }
 
+    // At the game's place for it in the form's coordinates.
     showNameBox(left, top, name) {
-        this.name.style.left = `${left - 2}px`;
-        this.name.style.top = `${top - 2}px`;
+        this.name.style.left = `${left - this.inset}px`;
+        this.name.style.top = `${top - this.inset}px`;
         this.name.value = name;
         this.name.hidden = false;
     }
@@ -109,6 +136,7 @@ export class HighScoreDialog {
                 resolve(this.name.value);
             };
             this.ok.addEventListener("click", finish);
+            this.drawCheckMark();
             entry.focus = () => {
                 if (!this.name.hidden) {
                     this.name.focus();

@@ -12,6 +12,8 @@ import os
 import sys
 import zipfile
 
+PAGE = "app/web/page/page.js"  # the module index.html starts
+
 
 def site_files(site):
     names = []
@@ -23,14 +25,13 @@ def site_files(site):
     return sorted(names)
 
 
-def add_preloads(site):
+def add_preloads(site, names):
     """Has the page ask for every module it imports and for the game's
     WebAssembly along with itself, rather than one level of imports at a
     time and the WebAssembly last."""
-    modules = sorted(n for n in os.listdir(site)
-                     if n.endswith(".js") and n not in ("page.js", "sw.js"))
-    links = ['<link rel="preload" href="quorbals.wasm" as="fetch" type="application/wasm" '
-             'crossorigin>']
+    modules = [n for n in names if n.endswith(".js") and n not in (PAGE, "sw.js")]
+    links = [f'<link rel="preload" href="{n}" as="fetch" type="application/wasm" crossorigin>'
+             for n in names if n.endswith(".wasm")]
     links += [f'<link rel="modulepreload" href="{m}">' for m in modules]
     index_path = os.path.join(site, "index.html")
     with open(index_path, encoding="utf-8") as f:
@@ -42,7 +43,7 @@ def add_preloads(site):
 
 def main():
     site, zip_path = sys.argv[1], sys.argv[2]
-    add_preloads(site)
+    add_preloads(site, site_files(site))
     names = site_files(site)
     digest = hashlib.sha256()
     for name in names:

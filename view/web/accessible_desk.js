@@ -1,4 +1,4 @@
-// The Desk for screen readers: an ARIA grid of 9 rows and 9 columns lying
+// The Desk for screen readers: an ARIA grid of the Desk's rows and columns lying
 // over the Desk's canvas (invisible; the canvas shows the game), whose cells
 // carry the game's names for them, the selected ball marked selected and
 // the keyboard cursor's cell as the active one; the score and the previews
@@ -7,28 +7,30 @@
 import { element } from "./windows.js";
 
 export class AccessibleDesk {
-    // canvas: the Desk's canvas; name: what a reader calls it; score and
+    // canvas: the Desk's canvas; name: what a reader calls it; side: cells
+    // in a row and rows; pitch: cell to cell in design pixels; score and
     // previews: the strip's label and the previews' panel.
-    constructor(canvas, name, score, previews) {
+    constructor(canvas, name, side, pitch, score, previews) {
         this.grid = element("div", "desk-grid", canvas.parentElement);
         this.grid.id = "desk-grid";
         this.grid.setAttribute("role", "grid");
         this.grid.setAttribute("aria-label", name);
-        this.grid.setAttribute("aria-rowcount", "9");
-        this.grid.setAttribute("aria-colcount", "9");
+        this.grid.setAttribute("aria-rowcount", String(side));
+        this.grid.setAttribute("aria-colcount", String(side));
+        this.grid.style.setProperty("--cell-pitch", `${pitch}px`);
         this.grid.tabIndex = 0;
         this.grid.style.left = canvas.style.left;
         this.grid.style.top = canvas.style.top;
         this.grid.style.width = canvas.style.width;
         this.grid.style.height = canvas.style.height;
         this.cells = [];
-        for (let y = 0; y < 9; ++y) {
+        for (let y = 0; y < side; ++y) {
             const row = element("div", "", this.grid);
             row.setAttribute("role", "row");
             row.setAttribute("aria-rowindex", String(y + 1));
-            for (let x = 0; x < 9; ++x) {
+            for (let x = 0; x < side; ++x) {
                 const cell = element("div", "", row);
-                cell.id = `cell-${y * 9 + x}`;
+                cell.id = `cell-${y * side + x}`;
                 cell.setAttribute("role", "gridcell");
                 cell.setAttribute("aria-colindex", String(x + 1));
                 cell.setAttribute("aria-selected", "false");

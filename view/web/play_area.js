@@ -3,7 +3,7 @@
 // game's memory; the page is told which rectangles changed and copies them
 // into canvases, each design pixel a whole square of device pixels.
 
-import { Scale, colour, element, fontStyle, place } from "./windows.js";
+import { Scale, colour, element, fontStyle, place, within } from "./windows.js";
 
 // A picture shown in a canvas: a 1:1 copy of the game's pixels (`copy`,
 // RGBA), each pixel put onto the visible canvas as a whole square of
@@ -89,13 +89,13 @@ class PictureCanvas {
         const k = Scale.multiple;
         this.put(x, y, width, height);
         // The keyboard cursor's frame lies over the picture, never in it.
-        for (const [fx, fy, fw, fh, colour] of this.overlay) {
+        for (const [fx, fy, fw, fh, frameColour] of this.overlay) {
             const left = Math.max(x, fx);
             const top = Math.max(y, fy);
             const right = Math.min(x + width, fx + fw);
             const bottom = Math.min(y + height, fy + fh);
             if (left < right && top < bottom) {
-                this.context.fillStyle = `#${(colour & 0xffffff).toString(16).padStart(6, "0")}`;
+                this.context.fillStyle = colour(frameColour & 0xffffff);
                 this.context.fillRect(left * k, top * k, (right - left) * k, (bottom - top) * k);
             }
         }
@@ -103,9 +103,11 @@ class PictureCanvas {
 }
 
 export class PlayArea {
-    // layout: the main window's table; input: pointer callbacks in Desk
-    // picture pixels.
-    constructor(client, layout, input) {
+    // layout: the main window's table; bevel: a panel's ring width; input:
+    // pointer callbacks in Desk picture pixels, and `designPoint(e)`, where
+    // an event is in the main window's design pixels.
+    constructor(client, layout, bevel, input) {
+        this.bevel = bevel;
         const strip = place(element("div", "panel lowered", client), layout.strip);
         this.score = place(element("div", "score", strip), this.inside(layout.score));
         fontStyle(this.score, layout.scoreFont);
@@ -123,14 +125,13 @@ export class PlayArea {
         const deskPanel = place(element("div", "panel raised", client), layout.deskPanel);
         this.desk = new PictureCanvas(deskPanel, this.inside(layout.desk));
         this.desk.canvas.setAttribute("aria-hidden", "true");
-        this.deskPixels = [layout.desk[2], layout.desk[3]];
         this.input = input;
         this.listen(input);
     }
 
-    // A rectangle of a bevelled panel's table, inside its one-pixel border.
+    // A rectangle of a bevelled panel's table, inside its ring.
     inside(rect) {
-        return [rect[0] - 1, rect[1] - 1, rect[2], rect[3]];
+        return within(rect, this.bevel);
     }
 
     setScoreText(text) {
@@ -170,9 +171,7 @@ export class PlayArea {
     // A pointer position in Desk picture pixels, rounded down so that a
     // position left of the picture stays left of it.
     deskPoint(e) {
-        const r = this.desk.canvas.getBoundingClientRect();
-        return [Math.floor((e.clientX - r.left) * this.deskPixels[0] / r.width),
-                Math.floor((e.clientY - r.top) * this.deskPixels[1] / r.height)];
+        return this.input.designPoint(e).map(Math.floor);
     }
 
     listen(input) {

@@ -1,9 +1,13 @@
 // Desktop-like windows inside the page. Everything inside a window is laid
-// out in the design's pixels; each window is scaled as a whole so that one
-// design pixel covers a whole number of device pixels: the largest number at
-// which the main window with its frame fits the viewport (the game's rule,
-// `Scale.fit`). A dialog takes the same, or where it would not fit, the
-// largest at which it does.
+// out in the design's pixels; each window is zoomed as a whole (CSS `zoom`,
+// which lays text and borders out again at the new size, where a transform
+// would stretch a picture of them) so that one design pixel covers a whole
+// number of device pixels: the largest number at which the main window with
+// its frame fits the viewport (the game's rule, `Scale.fit`). A dialog takes
+// the same, or where it would not fit, the largest at which it does.
+//
+// A window stands in a place of its own, unzoomed, that says where it is in
+// the page's pixels: a zoomed element's own left and top would be zoomed too.
 
 export const Scale = {
     ratio: 1,  // device pixels per CSS pixel
@@ -47,6 +51,18 @@ export function element(tag, className, parent) {
     return node;
 }
 
+// A rectangle of a table given in the coordinates of a panel's outside, in
+// those of what lies `inset` pixels deeper, inside its bevel rings.
+export function within(rect, inset) {
+    return [rect[0] - inset, rect[1] - inset, rect[2], rect[3]];
+}
+
+// What a panel of `rect` leaves inside its one ring of `bevel` pixels, in
+// its own coordinates.
+export function insideRing(rect, bevel) {
+    return [0, 0, rect[2] - 2 * bevel, rect[3] - 2 * bevel];
+}
+
 // Places an element at a design rectangle [x, y, width, height].
 export function place(node, rect) {
     node.style.left = `${rect[0]}px`;
@@ -67,11 +83,16 @@ export function colour(value) {
 }
 
 export class DesktopWindow {
+    // What the caption buttons are called for a screen reader (the page's
+    // texts, from the tables).
+    static labels = {minimise: "", close: ""};
+
     // options: caption, role ("application" or "dialog"; the application
     // window is the main one, whose size sets the scale), borderless,
     // buttons ("main": minimise and close, "close", or none), icon (URL).
     constructor(options) {
-        this.root = element("div", "window", document.getElementById("desktop"));
+        this.place = element("div", "window-place", document.getElementById("desktop"));
+        this.root = element("div", "window", this.place);
         this.isMain = options.role === "application";
         this.factor = 1;
         this.root.hidden = true;
@@ -97,10 +118,11 @@ export class DesktopWindow {
             this.title.textContent = options.caption;
             this.root.setAttribute("aria-labelledby", this.title.id);
             if (options.buttons === "main") {
-                this.addCaptionButton("_", "Minimise", () => this.minimise());
+                this.addCaptionButton("_", DesktopWindow.labels.minimise, () => this.minimise());
             }
             if (options.buttons === "main" || options.buttons === "close") {
-                this.addCaptionButton("x", "Close", () => this.onClose && this.onClose());
+                this.addCaptionButton("x", DesktopWindow.labels.close,
+                                      () => this.onClose && this.onClose());
             }
             this.enableDrag();
         }
@@ -159,41 +181,65 @@ export class DesktopWindow {
 
     applyScale() {
         this.factor = Scale.factor(this.isMain ? null : this.designSize());
-        this.root.style.transform = `scale(${this.factor})`;
+        this.root.style.zoom = String(this.factor);
         this.size = null;
         this.moveTo(this.left, this.top);
     }
 
-    // The outer size in CSS pixels of the page; measured once per scale,
-    // since the game asks for it often and a window keeps its size.
+    // The outer size in CSS pixels of the page, as laid out at the window's
+    // zoom (text is laid out anew at each size, so it need not be exactly
+    // the design size times the zoom); measured once per scale, since the
+    // game asks for it often and a window keeps its size.
     outerSize() {
         if (!this.size) {
-            const [width, height] = this.designSize();
-            this.size = [width * this.factor, height * this.factor];
+            this.size = this.whileMeasured(() => {
+                const r = this.place.getBoundingClientRect();
+                return [r.width, r.height];
+            });
         }
         return this.size;
     }
 
-    // The outer size in design pixels, as laid out before the scaling.
+    // Where a pointer event on an element of the window is, in design pixels
+    // from that element's top left corner: every engine gives the offset in
+    // the page's pixels, while some give a zoomed element's rectangle in its
+    // own.
+    designPoint(e) {
+        return [e.offsetX / this.factor, e.offsetY / this.factor];
+    }
+
+    // The outer size in design pixels (the offsets of what is zoomed are in
+    // its own pixels).
     designSize() {
+        return this.whileMeasured(() => [this.root.offsetWidth, this.root.offsetHeight]);
+    }
+
+    // What `measure` returns with the window laid out, if unseen.
+    whileMeasured(measure) {
         const hidden = this.root.hidden;
         if (hidden) {
             this.root.style.visibility = "hidden";
             this.root.hidden = false;
         }
-        const size = [this.root.offsetWidth, this.root.offsetHeight];
+        const value = measure();
         if (hidden) {
             this.root.hidden = true;
             this.root.style.visibility = "";
         }
-        return size;
+        return value;
     }
 
     moveTo(left, top) {
         this.left = left;
         this.top = top;
-        this.root.style.left = `${Scale.snap(left)}px`;
-        this.root.style.top = `${Scale.snap(top)}px`;
+        this.place.style.left = `${Scale.snap(left)}px`;
+        this.place.style.top = `${Scale.snap(top)}px`;
+    }
+
+    // Takes the window out of the page for good.
+    remove() {
+        this.place.remove();
+        windows.delete(this);
     }
 
     rect() {
@@ -204,7 +250,10 @@ export class DesktopWindow {
     centre() {
         const [width, height] = this.outerSize();
         const [viewWidth, viewHeight] = viewportSize();
-        this.moveTo(Math.trunc((viewWidth - width) / 2), Math.trunc((viewHeight - height) / 2));
+        // Within the viewport, from its top left corner, should the window
+        // at its smallest still be larger.
+        this.moveTo(Math.max(0, Math.trunc((viewWidth - width) / 2)),
+                    Math.max(0, Math.trunc((viewHeight - height) / 2)));
     }
 
     setActive(active) {

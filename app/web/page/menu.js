@@ -4,7 +4,7 @@
 // walk it as a desktop menu; a chosen item is handed to the game by its
 // command number.
 
-import { element } from "./windows.js";
+import { element } from "../../../view/web/windows.js";
 
 // A caption's text with its access key underlined; "&&" is one ampersand.
 function captionNodes(parent, caption) {
@@ -27,14 +27,15 @@ function captionNodes(parent, caption) {
 }
 
 export class MenuBar {
-    // table: the shared menu; run(command) carries out a choice; when the
-    // menu closes, `closed` gives the keyboard back.
-    constructor(parent, table, run, closed) {
+    // table: the shared menu; label: what a screen reader calls the bar;
+    // run(command) carries out a choice; when the menu closes, `closed`
+    // gives the keyboard back.
+    constructor(parent, table, label, run, closed) {
         this.run = run;
         this.closed = closed || (() => {});
         this.bar = element("div", "menubar", parent);
         this.bar.setAttribute("role", "menubar");
-        this.bar.setAttribute("aria-label", "Main menu");
+        this.bar.setAttribute("aria-label", label);
         this.entries = [];
         this.itemsByCommand = new Map();
         this.openIndex = -1;
@@ -147,10 +148,8 @@ export class MenuBar {
         this.openIndex = index;
         built.node.classList.add("open");
         built.node.setAttribute("aria-expanded", "true");
-        const bar = this.bar.getBoundingClientRect();
-        const node = built.node.getBoundingClientRect();
-        const scale = bar.width / this.bar.offsetWidth || 1;
-        built.popup.style.left = `${this.bar.offsetLeft + (node.left - bar.left) / scale}px`;
+        // Under its entry, in the window's own pixels (both lie in it).
+        built.popup.style.left = `${built.node.offsetLeft}px`;
         built.popup.style.top = `${this.bar.offsetTop + this.bar.offsetHeight}px`;
         built.popup.hidden = false;
         this.current = null;

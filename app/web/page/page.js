@@ -2,19 +2,18 @@
 // canvases, timers and sounds it asks for (the `page` object below; see
 // app/web/page_calls.h for what each call means to the game).
 
-import createQuorbals from "./quorbals.js";
-import { AboutBox, Modals, showBox } from "./dialogs.js";
-import { askLoadFile, askSaveName } from "./game_file_dialogs.js";
-import { HighScoreDialog } from "./high_score_dialog.js";
+import createQuorbals from "../quorbals.js";
+import { AboutBox, showBox } from "./dialogs.js";
+import { askLoadFile, askSaveName } from "../../../storage/web/game_file_dialogs.js";
+import { HighScoreDialog } from "../../../storage/web/high_score_dialog.js";
 import { MenuBar } from "./menu.js";
-import { AccessibleDesk } from "./accessible_desk.js";
-import { PlayArea } from "./play_area.js";
-import { SoundCues } from "./sound.js";
-import { DesktopWindow, Scale, element, viewportSize, watchScale } from "./windows.js";
-
-const kIconUrl = "icons/quorbals-32-16colour.png";
-const kOrnaments = ["ornaments/corner-tl.png", "ornaments/corner-bl.png",
-                    "ornaments/corner-tr.png", "ornaments/corner-br.png"];
+import { AccessibleDesk } from "../../../view/web/accessible_desk.js";
+import { Modals } from "../../../view/web/modals.js";
+import { PlayArea } from "../../../view/web/play_area.js";
+import { SoundCues } from "../../../platform/web/sound.js";
+import {
+    DesktopWindow, Scale, element, viewportSize, watchScale,
+} from "../../../view/web/windows.js";
 
 let game = null;  // the module, once it runs
 let tables = null;
@@ -63,7 +62,8 @@ function mainWindow() {
 
 function highScores() {
     if (!hiscores) {
-        hiscores = new HighScoreDialog(tables.highScores, kOrnaments);
+        hiscores = new HighScoreDialog(tables.highScores, tables.bevel,
+                                       tables.pictures.ornaments);
     }
     return hiscores;
 }
@@ -73,19 +73,21 @@ function buildMainWindow() {
     main = new DesktopWindow({caption: layout.caption, role: "application", buttons: "main",
                               icon: "icons/quorbals-16.png"});
     main.root.id = "F_Main";
-    menu = new MenuBar(main.root, tables.menu, (command) => game._quorbals_menu(command),
-                       () => access?.focus());
+    menu = new MenuBar(main.root, tables.menu, tables.texts.menuBar,
+                       (command) => game._quorbals_menu(command), () => access?.focus());
     main.attachClient(layout.play[2], layout.play[3]);
     main.onClose = () => game._quorbals_menu(commandOf("MI_GameExit"));
     main.onMinimise = () => menu.close();
     main.onRestore = () => updateActive();
-    play = new PlayArea(main.client, layout, {
+    play = new PlayArea(main.client, layout, tables.bevel, {
         move: (x, y) => !modals.open && game._quorbals_pointer_move(x, y),
         release: (x, y) => !modals.open && game._quorbals_pointer_up(x, y),
         leave: () => !modals.open && game._quorbals_pointer_leave(),
         scoreCentred: (width) => game._quorbals_score_centred(Math.ceil(width)) !== 0,
+        designPoint: (e) => main.designPoint(e),
     });
-    access = new AccessibleDesk(play.desk.canvas, layout.deskName, play.score, play.previewGroup);
+    access = new AccessibleDesk(play.desk.canvas, layout.deskName, tables.deskSide,
+                                tables.cellPitch, play.score, play.previewGroup);
 }
 
 // A key as the game takes it: its code (from the game's table of key names;
@@ -99,8 +101,10 @@ function keyCode(e) {
 }
 
 function keyFlags(e, down) {
-    return (e.ctrlKey ? 1 : 0) | (e.altKey ? 2 : 0) | (e.shiftKey ? 4 : 0) | (e.metaKey ? 8 : 0) |
-           (e.repeat ? 16 : 0) | (down ? 32 : 0);
+    const flag = tables.keyFlags;
+    return (e.ctrlKey ? flag.ctrl : 0) | (e.altKey ? flag.alt : 0) |
+           (e.shiftKey ? flag.shift : 0) | (e.metaKey ? flag.system : 0) |
+           (e.repeat ? flag.repeat : 0) | (down ? flag.down : 0);
 }
 
 // Keys of the main window: the game decides what each does (its menu
@@ -151,24 +155,24 @@ function showEndedNote(status) {
     const note = element("div", "ended", document.getElementById("desktop"));
     note.setAttribute("role", "status");
     const text = element("p", "", note);
-    text.textContent = status === 0 ? "Quorbals has ended." : "Quorbals has ended after an error.";
+    text.textContent = status === 0 ? tables.texts.ended : tables.texts.endedAfterError;
     const again = element("button", "push", note);
     again.type = "button";
-    again.textContent = "Play again";
+    again.textContent = tables.texts.playAgain;
     again.addEventListener("click", () => window.location.reload());
     again.focus();
 }
 
 const page = {
     showSplash() {
-        splash = new AboutBox(tables.about, kIconUrl, true);
+        splash = new AboutBox(tables, true);
         splash.window.show();
         splash.window.centre();
         sound.prepareAfterPaint();
     },
     closeSplash() {
         splash?.window.hide();
-        splash?.window.root.remove();
+        splash?.window.remove();
         splash = null;
     },
     showMainWindow() {
@@ -235,16 +239,16 @@ const page = {
         sound.play(name);
     },
     showBox(kind, text) {
-        return showBox(modals, tables.main.caption, kind, text);
+        return showBox(modals, tables, kind, text);
     },
     askSaveName(offered) {
-        return askSaveName(modals, offered);
+        return askSaveName(modals, tables.gameFiles, offered);
     },
     askLoadFile() {
-        return askLoadFile(files);
+        return askLoadFile(files, tables.gameFiles);
     },
     showAbout() {
-        return new AboutBox(tables.about, kIconUrl, false).runModal(modals);
+        return new AboutBox(tables, false).runModal(modals);
     },
     openHelp() {
         window.open("help/quorbals.htm", "quorbals-help");
@@ -269,8 +273,9 @@ const page = {
     },
 };
 
-// The windows' frame as the game's tables give it, for the style sheet; and
-// the game's rule for the scale the windows are drawn at.
+// The windows' frame and the panels' bevel as the game's tables give them,
+// for the style sheet; the caption buttons' names; and the game's rule for
+// the scale the windows are drawn at.
 function takeFrameAndScale() {
     const style = document.documentElement.style;
     const frame = tables.frame;
@@ -278,6 +283,8 @@ function takeFrameAndScale() {
     style.setProperty("--frame-padding", `${frame.padding}px`);
     style.setProperty("--caption-height", `${frame.caption}px`);
     style.setProperty("--menubar-height", `${frame.menuBar}px`);
+    style.setProperty("--bevel", `${tables.bevel}px`);
+    DesktopWindow.labels = {minimise: tables.texts.minimise, close: tables.texts.close};
     Scale.fit = (viewWidth, viewHeight, width, height) =>
         game._quorbals_fitted_scale(viewWidth, viewHeight, width, height);
     Scale.main = tables.main.outer;

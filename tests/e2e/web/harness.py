@@ -25,6 +25,8 @@ import time
 import unittest
 from pathlib import Path
 
+import png
+
 SOURCE_DIR = Path(__file__).resolve().parents[3]
 SITE = Path(os.environ.get("QUORBALS_WEB_SITE", SOURCE_DIR / "build-web" / "site"))
 SERVE = SOURCE_DIR / "tools" / "web" / "serve.py"
@@ -37,6 +39,7 @@ SKIP = 77  # CTest's skip code: no browser site has been built
 # The Desk picture: 262 design pixels square, cells 29 apart, tiles of 22
 # from a margin of 4.
 DESK_PIXELS = 262
+DESKTOP_COLOUR = (0x3A, 0x6E, 0x8F)  # the page's background, which the windows stand on
 CELL_PITCH = 29
 DESK_MARGIN = 4
 TILE = 22
@@ -282,8 +285,22 @@ class Browser(SeleniumBrowser):
 
 
 
+# An element's rectangle in the viewport's pixels. A window is zoomed to its
+# scale; WebKit gives the rectangle of what lies in a zoomed element in that
+# element's own pixels, the other engines in the viewport's. The window's
+# place around it is not zoomed: its width over the window's says which.
+RECT_OF_JS = r"""
+const rectOf = (e) => {
+    const r = e.getBoundingClientRect();
+    const w = e.closest('.window');
+    const own = w && w.getBoundingClientRect();
+    const s = own && own.width > 0 ? w.parentElement.getBoundingClientRect().width / own.width : 1;
+    return {left: r.left * s, top: r.top * s, width: r.width * s, height: r.height * s};
+};
+"""
+
 # A pixel's ball colour (0-5), -1 for the button face, -2 for anything else.
-COLOUR_OF_JS = r"""
+COLOUR_OF_JS = RECT_OF_JS + r"""
 const same = (p, r, g, b) => p[0] === r && p[1] === g && p[2] === b;
 const colourOf = (p) => {
     const [r, g, b] = p;
@@ -341,9 +358,24 @@ for (let y = 0; y < 9; ++y) {
         arrows.push(arrow);
     }
 }
-const r = desk.getBoundingClientRect();
+const r = rectOf(desk);
 return {scale: k, cells, dots, arrows, cursor,
         left: r.left, top: r.top, width: r.width, height: r.height};
+"""
+
+# The colours of a rectangle [x, y, width, height] of the picture in the main
+# window's canvas arguments[0] (the previews', then the Desk's), in its
+# design pixels, as the canvas holds them; where the canvas is, in CSS
+# pixels, its width in design pixels, and the device pixels per CSS pixel.
+PICTURE_COLOURS_JS = RECT_OF_JS + r"""
+const canvas = document.querySelectorAll('#F_Main canvas')[arguments[0]];
+const k = canvas.width / canvas.offsetWidth;
+const [x, y, w, h] = arguments[1];
+const d = canvas.getContext('2d').getImageData(x * k, y * k, w * k, h * k).data;
+const seen = new Set();
+for (let i = 0; i < d.length; i += 4) seen.add([d[i], d[i + 1], d[i + 2]].join(','));
+return {colours: [...seen], rect: rectOf(canvas), width: canvas.offsetWidth,
+        ratio: window.devicePixelRatio};
 """
 
 # The colours the three preview canvases show.
@@ -427,22 +459,22 @@ KEYS = {
 
 # The middle of an element in viewport coordinates, or null while it is not
 # shown.
-CENTRE_OF_JS = r"""
+CENTRE_OF_JS = RECT_OF_JS + r"""
 const e = arguments[0] === null ? null : document.querySelector(arguments[0]);
 if (!e || !e.getClientRects().length) return null;
-const r = e.getBoundingClientRect();
+const r = rectOf(e);
 return [r.left + r.width / 2, r.top + r.height / 2];
 """
 
 # The middle of the last shown window's push button that reads arguments[1],
 # in the window that holds the element arguments[0] names.
-BUTTON_CENTRE_JS = r"""
+BUTTON_CENTRE_JS = RECT_OF_JS + r"""
 const marks = [...document.querySelectorAll(arguments[0])];
 const w = marks.length ? marks[marks.length - 1].closest('.window') : null;
 if (!w || w.hidden) return null;
 const b = [...w.querySelectorAll('button')].find((n) => n.textContent.trim() === arguments[1]);
 if (!b) return null;
-const r = b.getBoundingClientRect();
+const r = rectOf(b);
 return [r.left + r.width / 2, r.top + r.height / 2];
 """
 
@@ -498,6 +530,55 @@ class GamePage:
 
     def score(self):
         return self.js("return document.querySelector('#F_Main .score').textContent;")
+
+    def blur(self, folder):
+        """The colours a screenshot shows on the first ball's tile on the
+        Desk and on the first preview that their pictures have not, with
+        how many device pixels show each: none while each design pixel is
+        a whole square of device pixels. (Some engines smooth one canvas of
+        a stretched window and not another.)"""
+        cells = self.cells()
+        cell = next(c for c in range(81) if cells[c] >= 0)
+        # Inside the tile and the preview by a pixel.
+        regions = [(3, [DESK_MARGIN + CELL_PITCH * (cell % 9) + 1,
+                        DESK_MARGIN + CELL_PITCH * (cell // 9) + 1, TILE - 2, TILE - 2]),
+                   (0, [1, 1, TILE - 2, TILE - 2])]
+        path = Path(folder) / "blur.png"
+
+        def measured():
+            # The colours of each region with a pixel around it: the
+            # screen's device pixels may be rounded to either side.
+            return [self.js(PICTURE_COLOURS_JS, canvas, [x - 1, y - 1, w + 2, h + 2])
+                    for canvas, (x, y, w, h) in regions]
+
+        def at_rest():
+            # The window where it was before and after the screenshot, and
+            # the screenshot showing it there, not the desktop.
+            before = measured()
+            self.browser.screenshot(path)
+            if measured() != before:
+                return None
+            shot, seen = None, []
+            for picture, (_, (x, y, w, h)) in zip(before, regions):
+                ratio, rect = picture["ratio"], picture["rect"]
+                scale = rect["width"] / picture["width"] * ratio  # device per design pixel
+                left = round(rect["left"] * ratio + x * scale)
+                top = round(rect["top"] * ratio + y * scale)
+                width, height = round(w * scale), round(h * scale)
+                if not shot or len(shot.rows) < top + height:
+                    shot = png.Picture(path.read_bytes(), rows=top + height)
+                seen.append((picture, shot.colours(left, top, width, height)))
+            if any(DESKTOP_COLOUR in colours for _, colours in seen):
+                return None
+            return seen
+
+        stray = {}
+        for picture, colours in wait_for("a screenshot of the window at rest", at_rest):
+            design = {tuple(int(v) for v in c.split(",")) for c in picture["colours"]}
+            for c, n in colours.items():
+                if c not in design:
+                    stray[c] = stray.get(c, 0) + n
+        return stray
 
     # -- the pointer, the finger and the keys --
 
@@ -617,9 +698,9 @@ class GamePage:
         """)
 
     def high_scores_ok(self):
-        centre = self.js(r"""
+        centre = self.js(RECT_OF_JS + r"""
             const w = document.getElementById('E_EditName').closest('.window');
-            const r = w.querySelector('button.push').getBoundingClientRect();
+            const r = rectOf(w.querySelector('button.push'));
             return [r.left + r.width / 2, r.top + r.height / 2];""")
         self.click_at(*centre)
         wait_for("the high-score dialog to close", lambda: not self.high_scores()["shown"])

@@ -1,6 +1,6 @@
 """The browser game in the hand, in headless Chromium with a phone's or a
 tablet's metrics and touch (DevTools' device emulation), portrait and
-landscape: the windows drawn at the largest whole scale that fits, a
+landscape: the windows drawn at the largest whole scale that fits, crisp, a
 tap-tap move and a held finger's route read from the Desk's pixels, a page
 that never scrolls; a game that outlasts a reload and ends only with Exit;
 and a desktop window's fitted scale at one and two device pixels per CSS
@@ -99,6 +99,8 @@ class InTheHandTest(harness.BrowserTest):
             self.assertGreaterEqual(rect[1], 0)
             self.assertLessEqual(rect[2], width + 0.5)
             self.assertLessEqual(rect[3], height + 0.5)
+            self.assertEqual(page.blur(self.temp.sub("shots")), {},
+                             "colours on the screen that the ball's picture has not")
 
             # Tap the ball, tap the cell: no pointer move comes between.
             source, reach = first_movable(desk["cells"])
@@ -156,6 +158,7 @@ class InTheHandTest(harness.BrowserTest):
             page.open(self.server.url())
             with self.subTest(ratio=ratio):
                 self.assertEqual(page.wait_started()["scale"], fitted(1280, 800, ratio))
+                self.assertEqual(page.blur(self.temp.sub("shots")), {})
 
     def test_a_reload_keeps_the_game_and_exit_ends_it(self):
         page, hand = self.page, self.hand

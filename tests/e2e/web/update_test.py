@@ -41,9 +41,10 @@ def marked_site(folder, build, built_at):
     index = folder / "index.html"
     index.write_text(index.read_text().replace(
         "<head>", f'<head>\n<meta name="quorbals-build" content="{build}">', 1))
-    with open(folder / "quorbals.css", "a") as css:
+    page = folder / "app" / "web" / "page"
+    with open(page / "quorbals.css", "a") as css:
         css.write(f':root {{ --build: "{build}"; }}\n')
-    with open(folder / "menu.js", "a") as script:
+    with open(page / "menu.js", "a") as script:
         script.write(f'\nwindow.quorbalsBuild = "{build}";\n')
     worker = folder / "sw.js"
     worker.write_text(worker.read_text().replace('"quorbals-', f'"quorbals-{build}-', 1))
