@@ -10,6 +10,10 @@ fuzz/ and tests/ stand above them all. Within a room, a front end's folder
 front end's folders, in that room or below. Prints each include that breaks
 the order and exits 1 if there is one.
 
+The page's scripts are laid out in the site as in the source tree, so each
+import of one is a relative path naming the real file (or the module the
+game is built into, GENERATED), and keeps the same order of rooms.
+
     tools/check_rooms.py [SOURCE_DIR]
 """
 
@@ -21,6 +25,12 @@ ROOMS = ["game", "platform", "view", "assets", "storage", "app"]
 FRONT_ENDS = {"qt", "win32", "web", "posix"}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
 SOURCES = (".h", ".cpp", ".js")
+# import ... from "x", import "x", export ... from "x"; comments aside.
+JS_IMPORT = re.compile(
+    r'^\s*(?:import\s*|(?:import|export)\b[^;"\']*?\bfrom\s*)["\']([^"\']+)["\']', re.M)
+JS_COMMENT = re.compile(r'//[^\n]*|/\*.*?\*/', re.S)
+# What the build makes that the page imports, where the site has it.
+GENERATED = {"app/web/quorbals.js"}
 
 
 def front_end(parts):
@@ -43,16 +53,31 @@ def breaks(source, target):
 
 
 def imports(path, text):
-    """The files a source file includes, as paths from the source tree's top."""
+    """The files a source file includes, as paths from the source tree's top;
+    a JavaScript import that is no relative path comes as it is written."""
     if path.endswith(".js"):
         folder = os.path.dirname(path)
-        for m in re.finditer(r'^\s*import\b[^"\']*["\'](\.[^"\']+)["\']', text, re.M):
-            yield os.path.normpath(os.path.join(folder, m.group(1))).replace(os.sep, "/")
+        for m in JS_IMPORT.finditer(JS_COMMENT.sub("", text)):
+            name = m.group(1)
+            if name.startswith(("./", "../")):
+                name = os.path.normpath(os.path.join(folder, name)).replace(os.sep, "/")
+            yield name
         return
     for line in text.splitlines():
         m = INCLUDE.match(line)
         if m:
             yield m.group(1)
+
+
+def unknown_import(top, path, target):
+    """Why a script's import names no file it may import, or None."""
+    if not path.endswith(".js"):
+        return None
+    if target.startswith("/") or ":" in target or target.split("/")[0] not in ROOMS:
+        return "not a relative path to a file of the source tree"
+    if target not in GENERATED and not os.path.isfile(os.path.join(top, target)):
+        return "no such file in the source tree"
+    return None
 
 
 def main():
@@ -68,7 +93,7 @@ def main():
                 with open(os.path.join(top, path), encoding="utf-8", errors="replace") as f:
                     text = f.read()
                 for target in imports(path, text):
-                    why = breaks(path, target)
+                    why = unknown_import(top, path, target) or breaks(path, target)
                     if why:
                         found.append(f"{path}: {target}: {why}")
     for line in found:
