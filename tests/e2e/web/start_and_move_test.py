@@ -25,7 +25,8 @@ FRAME_RECORDER_JS = r"""
     };
     const remove = Element.prototype.remove;
     Element.prototype.remove = function () {
-        const w = windows.find((x) => x.node === this);
+        // The window, or the place it stands in.
+        const w = windows.find((x) => x.node === this || this.contains(x.node));
         if (w) {
             w.removed = performance.now();
         }
