@@ -59,5 +59,6 @@ def failures(report, category):
 
 
 def metric(report, audit):
-    """A metric audit's value (ms for times)."""
-    return report["audits"][audit]["numericValue"]
+    """A metric audit's value (ms for times), or None where Lighthouse
+    could not tell it."""
+    return report["audits"].get(audit, {}).get("numericValue")
