@@ -18,22 +18,18 @@ export class HighScoreDialog {
         grid.setAttribute("aria-label", table.caption);
         fontStyle(grid, table.font);
         this.cells = [];
-        for (let row = 0; row < table.rows; ++row) {
-            const cells = [];
+        // Each cell's rectangle in the grid, the grid line after it included,
+        // row by row, as the table gives it.
+        table.cells.forEach((rects, row) => {
             const line = element("div", "", grid);
             line.setAttribute("role", "row");
-            let left = 0;
-            for (let column = 0; column < table.columns.length; ++column) {
-                const width = table.columns[column];
+            this.cells.push(rects.map((rect) => {
                 const cell = place(element("div", row === 0 ? "grid-cell header" : "grid-cell", line),
-                                   [left, row * (table.rowHeight + table.gridLine),
-                                    width + table.gridLine, table.rowHeight + table.gridLine]);
+                                   rect);
                 cell.setAttribute("role", row === 0 ? "columnheader" : "cell");
-                cells.push(cell);
-                left += width + table.gridLine;
-            }
-            this.cells.push(cells);
-        }
+                return cell;
+            }));
+        });
         table.ornaments.forEach((rect, i) => {
             const image = place(element("img", "", inner), this.inForm(rect));
             image.style.position = "absolute";
