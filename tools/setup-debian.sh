@@ -43,6 +43,13 @@ case "$set_name" in
         ;;
 esac
 
+# npm, for the Lighthouse that the browser game's audit test installs:
+# Debian ships it apart from nodejs, while a nodejs of its own kind (such
+# as NodeSource's) brings its npm along and conflicts with Debian's.
+if [ "$set_name" = test ] && ! command -v npm >/dev/null; then
+    PACKAGES="$PACKAGES npm"
+fi
+
 missing=""
 for p in $PACKAGES; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then

@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Finishes the browser site: adds the page's preloads, fills the service
-worker's file list and cache name (a digest of every file, so that a
-changed site replaces the cache), then zips the site.
+worker's file list (each file with its digest, which the worker checks) and
+cache name (a digest of every file, so that a changed site replaces the
+cache), then zips the site.
 
     finish_site.py SITE_FOLDER ZIP_FILE
 """
 
+import base64
 import hashlib
 import json
 import os
@@ -41,23 +43,36 @@ def add_preloads(site, names):
         f.write(page)
 
 
-def main():
-    site, zip_path = sys.argv[1], sys.argv[2]
-    add_preloads(site, site_files(site))
+def integrity(path):
+    """The file's digest as a fetch's `integrity` option takes it."""
+    with open(path, "rb") as f:
+        return "sha256-" + base64.b64encode(hashlib.sha256(f.read()).digest()).decode()
+
+
+def fill_worker(site, template):
+    """Writes the site's sw.js from `template`: every file with its digest,
+    and the cache named after a digest of them all."""
     names = site_files(site)
     digest = hashlib.sha256()
     for name in names:
         digest.update(name.encode())
         with open(os.path.join(site, name), "rb") as f:
             digest.update(f.read())
-    worker_path = os.path.join(site, "sw.js")
-    with open(worker_path, encoding="utf-8") as f:
-        worker = f.read()
     # "./" is the page itself, as a visitor first asks for it.
-    listed = ", ".join(json.dumps(n) for n in ["./"] + names)
-    worker = worker.replace("@VERSION@", digest.hexdigest()[:16]).replace("@FILES@", listed)
-    with open(worker_path, "w", encoding="utf-8") as f:
+    entries = [("./", "index.html")] + [(name, name) for name in names]
+    listed = ",\n    ".join(json.dumps([url, integrity(os.path.join(site, file))])
+                            for url, file in entries)
+    worker = template.replace("@VERSION@", digest.hexdigest()[:16]).replace("@FILES@", listed)
+    with open(os.path.join(site, "sw.js"), "w", encoding="utf-8") as f:
         f.write(worker)
+    return names
+
+
+def main():
+    site, zip_path = sys.argv[1], sys.argv[2]
+    add_preloads(site, site_files(site))
+    with open(os.path.join(site, "sw.js"), encoding="utf-8") as f:
+        names = fill_worker(site, f.read())
 
     if os.path.exists(zip_path):
         os.remove(zip_path)

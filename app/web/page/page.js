@@ -168,7 +168,6 @@ const page = {
         splash = new AboutBox(tables, true);
         splash.window.show();
         splash.window.centre();
-        sound.prepareAfterPaint();
     },
     closeSplash() {
         splash?.window.hide();
@@ -320,6 +319,7 @@ function start() {
         onRuntimeInitialized() {
             game = this;
             tables = JSON.parse(game.UTF8ToString(game._quorbals_tables()));
+            sound.useWaves(tables.waves);
             for (const entry of tables.menu) {
                 for (const item of entry.items.filter((i) => !i.separator)) {
                     commandsByName.set(item.name, item.command);

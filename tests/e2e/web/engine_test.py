@@ -13,17 +13,12 @@ QUORBALS_WEB_SHOTS=FOLDER keeps screenshots of the steps there.
 import os
 import struct
 import sys
-import unittest
 
 sys.dont_write_bytecode = True
 
 import harness  # noqa: E402
 from harness import board_text, reachable_from, wait_for  # noqa: E402
 
-# Whether a release on a free cell finds the route by itself, so that a
-# finger's tap on the target (which no move precedes) moves the selected
-# ball. Until the site does, that one case is an expected failure.
-TAP_ON_TARGET_MOVES = True
 
 SHOTS = os.environ.get("QUORBALS_WEB_SHOTS")  # a folder for screenshots, if any
 
@@ -256,12 +251,6 @@ class EngineTest(harness.BrowserTest):
         page.tap_cell(target)
         self.assertTrue(harness.wait_arrival(page, cells, source, target),
                         "the ball jumped to its target")
-
-    if not TAP_ON_TARGET_MOVES:
-        # A tap's release on a free cell comes with no move before it, and
-        # the game moves a ball only along a route a move has shown.
-        test_a_tap_on_a_free_cell_moves_the_selected_ball = unittest.expectedFailure(
-            test_a_tap_on_a_free_cell_moves_the_selected_ball)
 
     def test_a_saved_game_is_downloaded(self):
         page = self.page

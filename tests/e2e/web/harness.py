@@ -86,8 +86,9 @@ class TempFolder:
 class Server:
     """tools/web/serve.py on a free port of 127.0.0.1, serving a folder."""
 
-    def __init__(self, folder, temp, log=None, port=0, max_age=None):
+    def __init__(self, folder, temp, log=None, port=0, max_age=None, compress=False):
         self.folder = Path(folder)
+        self.compress = compress
         self.temp = Path(temp)
         self.log = log
         self.process = None
@@ -101,6 +102,8 @@ class Server:
             args += ["--log", str(self.log)]
         if self.max_age is not None:
             args += ["--max-age", str(self.max_age)]
+        if self.compress:
+            args.append("--gzip")
         self.process = subprocess.Popen(args + [str(self.folder)], stdin=subprocess.DEVNULL)
 
         def port():

@@ -14,24 +14,33 @@ import harness  # noqa: E402
 from harness import (SCORE_KEY, SETTINGS_KEY, SOURCE_DIR, board_text,  # noqa: E402
                      play_one_move, wait_for)
 
-# Notes, from the first frame of the page on, how many waves have been
-# decoded and the length of every sound buffer started: each wave file has
-# a length of its own.
+# Notes, from the first frame of the page on, the audio contexts made, the
+# wave files asked for, and every sound buffer started (its length: each
+# wave file has a length of its own) and stopped.
 SOUND_RECORDER_JS = r"""
 (() => {
-    window.__quorbalsSounds = [];
-    window.__quorbalsDecoded = 0;
-    const decode = BaseAudioContext.prototype.decodeAudioData;
-    BaseAudioContext.prototype.decodeAudioData = function (...args) {
-        return decode.apply(this, args).then((buffer) => {
-            ++window.__quorbalsDecoded;
-            return buffer;
-        });
+    const log = window.__quorbalsAudio = {contexts: 0, waves: 0, events: []};
+    const Context = window.AudioContext;
+    window.AudioContext = class extends Context {
+        constructor(...args) {
+            super(...args);
+            ++log.contexts;
+        }
     };
-    const start = AudioBufferSourceNode.prototype.start;
-    AudioBufferSourceNode.prototype.start = function (...args) {
-        window.__quorbalsSounds.push(this.buffer ? this.buffer.duration : -1);
+    const fetchFile = window.fetch;
+    window.fetch = function (input, ...rest) {
+        if (String(input && input.url || input).endsWith('.wav')) ++log.waves;
+        return fetchFile.call(this, input, ...rest);
+    };
+    const source = AudioBufferSourceNode.prototype;
+    const start = source.start, stop = source.stop;
+    source.start = function (...args) {
+        log.events.push(['start', this.buffer ? this.buffer.duration : -1]);
         return start.apply(this, args);
+    };
+    source.stop = function (...args) {
+        log.events.push(['stop']);
+        return stop.apply(this, args);
     };
 })();
 """
@@ -57,8 +66,11 @@ def near_full_game(score):
 
 
 class ReloadTest(harness.BrowserTest):
+    def audio(self):
+        return self.page.js("return window.__quorbalsAudio;")
+
     def sounds(self):
-        return self.page.js("return window.__quorbalsSounds;")
+        return [e[1] for e in self.audio()["events"] if e[0] == "start"]
 
     def select_a_ball(self):
         page = self.page
@@ -75,13 +87,16 @@ class ReloadTest(harness.BrowserTest):
         page.open(self.server.url())
         page.wait_started()
         self.assertTrue(page.sound_checked(), "Sound starts switched off")
-        # Sound on: selecting a ball plays "select.wav" (a cue that comes
-        # before its wave is decoded is skipped).
-        wait_for("the five waves decoded", lambda: page.js("return window.__quorbalsDecoded;") == 5)
+        # Before the player's first gesture the page prepares no sound.
+        self.assertEqual((self.audio()["contexts"], self.audio()["waves"]), (0, 0))
+        # Sound on: the first click selects a ball and plays "select.wav",
+        # whole.
         self.select_a_ball()
         select = wave_seconds("select.wav")
+        wait_for("a cue played", self.sounds)
         self.assertEqual(len(self.sounds()), 1, self.sounds())
         self.assertAlmostEqual(self.sounds()[0], select, delta=0.002)
+        self.assertEqual(self.audio()["contexts"], 1)
 
         # A game over with a score of 1234 and a Cyrillic name: the name is
         # kept in the score file as code page 1251 bytes.
@@ -100,6 +115,18 @@ class ReloadTest(harness.BrowserTest):
         self.assertEqual(record[:4], struct.pack("<i", 1234))
         self.assertEqual(record[4:5 + len(name)], bytes([len(name)]) + name.encode("cp1251"))
 
+        # Every cue played whole, cut off only by the next one.
+        lengths = {wave_seconds(n) for n in
+                   ("select.wav", "move.wav", "remove.wav", "add.wav", "end.wav")}
+        events = self.audio()["events"]
+        self.assertIn(["start", wave_seconds("end.wav")], events, "no game-over cue")
+        for i, event in enumerate(events):
+            if event[0] == "start":
+                self.assertTrue(any(abs(event[1] - n) < 0.002 for n in lengths), events)
+            else:
+                self.assertEqual(events[i + 1][0] if i + 1 < len(events) else None, "start",
+                                 f"a cue cut off with no new one: {events}")
+
         page.menu("MI_Game", "MI_OptionsSound")
         self.assertFalse(page.sound_checked())
 
@@ -116,7 +143,6 @@ class ReloadTest(harness.BrowserTest):
         page.high_scores_ok()
 
         # Sound off: selecting a ball plays nothing.
-        wait_for("the five waves decoded", lambda: page.js("return window.__quorbalsDecoded;") == 5)
         self.select_a_ball()
         self.assertEqual(self.sounds(), [])
 

@@ -1,6 +1,7 @@
 """A returning player and a new version of the site, in headless Chromium:
-one build is served and visited, then a changed build in its place, from a
-host that lets browsers keep every file in their HTTP cache for an hour. The
+one build is served and visited, then a changed build in its place (dated
+later, or earlier as by a host rolled back), from a host that lets browsers
+keep every file in their HTTP cache for an hour. The
 second visit still plays the version it has, whole, while the new one is
 fetched; a game in progress goes on undisturbed; the third visit plays the
 new version, whole. No visit ever runs files of two versions."""
@@ -13,7 +14,10 @@ import time
 sys.dont_write_bytecode = True
 
 import harness  # noqa: E402
-from harness import SITE, play_one_move, wait_for  # noqa: E402
+from harness import SITE, SOURCE_DIR, play_one_move, wait_for  # noqa: E402
+
+sys.path.insert(0, str(SOURCE_DIR / "tools" / "web"))
+import finish_site  # noqa: E402
 
 # The build each file of a visit came from: the page itself, its style
 # sheet and a script module it imports.
@@ -33,10 +37,11 @@ navigator.serviceWorker.getRegistration().then((r) => done(r ? {
 """
 
 
-def marked_site(folder, build, built_at):
+def marked_site(folder, build, built_at, worker_at=None):
     """A copy of the site whose page, style sheet and menu script say which
-    build they belong to, its service worker's cache named after it, every
-    file dated `built_at` as a host dates what it serves."""
+    build they belong to, its service worker made for these files (their
+    digests, and a cache of their own), every file dated `built_at` as a
+    host dates what it serves (the worker `worker_at`, if given)."""
     shutil.copytree(SITE, folder)
     index = folder / "index.html"
     index.write_text(index.read_text().replace(
@@ -46,10 +51,11 @@ def marked_site(folder, build, built_at):
         css.write(f':root {{ --build: "{build}"; }}\n')
     with open(page / "menu.js", "a") as script:
         script.write(f'\nwindow.quorbalsBuild = "{build}";\n')
-    worker = folder / "sw.js"
-    worker.write_text(worker.read_text().replace('"quorbals-', f'"quorbals-{build}-', 1))
+    finish_site.fill_worker(str(folder), (SOURCE_DIR / "app" / "web" / "page" / "sw.js").read_text())
     for path in folder.rglob("*"):
         os.utime(path, (built_at, built_at))
+    if worker_at is not None:
+        os.utime(folder / "sw.js", (worker_at, worker_at))
     return folder
 
 
@@ -70,10 +76,21 @@ class UpdateTest(harness.BrowserTest):
         return self.page.js("return " + "(() => {" + BUILD_JS + "})();")
 
     def test_the_next_visit_plays_the_new_version_whole(self):
-        page = self.page
         now = time.time()
-        old = marked_site(self.temp.path / "site-A", "A", now - 7200)
-        new = marked_site(self.temp.path / "site-B", "B", now - 60)
+        self.check_update(now - 7200, now - 60)
+
+    def test_a_new_version_whose_files_are_dated_earlier(self):
+        # Only the new worker is dated later than what the browser holds:
+        # asked whether its copies of the other files are still current, a
+        # host that goes by dates alone says yes, and would have the new
+        # worker keep the old version's files.
+        now = time.time()
+        self.check_update(now - 60, now - 7200, worker_at=now - 30)
+
+    def check_update(self, old_at, new_at, worker_at=None):
+        page = self.page
+        old = marked_site(self.temp.path / "site-A", "A", old_at)
+        new = marked_site(self.temp.path / "site-B", "B", new_at, worker_at)
         port = self.serve(old).port
         page.open(self.server.url())
         page.wait_started()
