@@ -7,6 +7,12 @@
 
 namespace quorbals {
 
-HFONT CreateDesignFont(const DesignFont& font, int scale);
+// `charset` and `pitchAndFamily` as CreateFont takes them: the characters
+// the font must hold, and the kind of font that stands in for a missing one.
+HFONT CreateDesignFont(const DesignFont& font, int scale, BYTE charset = DEFAULT_CHARSET,
+                       BYTE pitchAndFamily = DEFAULT_PITCH | FF_DONTCARE);
+
+// Whether the system has a font of this family.
+bool FontFamilyExists(const char* family);
 
 }  // namespace quorbals
