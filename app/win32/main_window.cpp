@@ -176,11 +176,8 @@ LRESULT TF_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case kGetDpiScaledSizeMessage:
-            return AnswerDpiScaledSize(static_cast<UINT>(wParam), reinterpret_cast<SIZE*>(lParam));
         case kDpiChangedMessage:
-            ApplyScale(
-                WholeScaleForDpi(static_cast<int>(TakeSuggestedRect(hwnd_, wParam, lParam))));
-            return 0;
+            return DpiMessage(message, wParam, lParam);
         case WM_CLOSE:
             FormClose();
             // The window closes even when the settings could not be written.
@@ -208,9 +205,15 @@ void TF_Main::RunMenuItem(UINT id) {
     }
 }
 
-LRESULT TF_Main::AnswerDpiScaledSize(UINT dpi, SIZE* size) const {
-    // The size at the new monitor's scale, so that the rectangle suggested
-    // with the move already fits the play area.
+LRESULT TF_Main::DpiMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kDpiChangedMessage) {
+        ApplyScale(WholeScaleForDpi(static_cast<int>(TakeSuggestedRect(hwnd_, wParam, lParam))));
+        return 0;
+    }
+    // Asked for the size at the new monitor's scale, so that the rectangle
+    // suggested with the move already fits the play area.
+    const UINT dpi = static_cast<UINT>(wParam);
+    auto* size = reinterpret_cast<SIZE*>(lParam);
     const int scale = WholeScaleForDpi(static_cast<int>(dpi));
     const RECT outer = OuterRectForDpi(RECT{0, 0, clientWidth_ * scale, clientHeight_ * scale},
                                        kStyle, true, kExStyle, dpi);

@@ -89,8 +89,9 @@ private:
     void RunMenuItem(UINT id);
     // WM_DESTROY: no timer outlives the window, and the program ends.
     void OnDestroy();
-    // WM_GETDPISCALEDSIZE: the window's size at another monitor's scale.
-    LRESULT AnswerDpiScaledSize(UINT dpi, SIZE* size) const;
+    // WM_GETDPISCALEDSIZE (the window's size at another monitor's scale)
+    // and WM_DPICHANGED (the window moved there).
+    LRESULT DpiMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
     void AddScoreHint();
     // Lays the window out again for a monitor of another scale.
