@@ -29,6 +29,22 @@ bool SamePixels(const PixelPicture& a, const PixelPicture& b, PixelRect r) {
     return true;
 }
 
+PixelPicture OverGround(const PixelPicture& picture, Pixel ground) {
+    PixelPicture laid(picture.width, picture.height, 0);
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+        const Pixel p = picture.pixels[i];
+        const Pixel alpha = p >> 24;
+        Pixel mixed = 0xFF000000u;
+        for (const int shift : {16, 8, 0}) {
+            const Pixel over = p >> shift & 0xFF;
+            const Pixel under = ground >> shift & 0xFF;
+            mixed |= (over * alpha + under * (255 - alpha) + 127) / 255 << shift;
+        }
+        laid.pixels[i] = mixed;
+    }
+    return laid;
+}
+
 void CopyRect(const PixelPicture& source, PixelPicture& target, PixelRect r) {
     assert(source.width == target.width && source.height == target.height);
     for (int y = r.y; y < r.y + r.height; ++y) {

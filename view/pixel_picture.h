@@ -58,6 +58,10 @@ private:
 
 // Whether the same rectangle of two pictures of one size holds the same pixels.
 bool SamePixels(const PixelPicture& a, const PixelPicture& b, PixelRect r);
+// A picture whose top bytes are opacities (0 clear, 255 solid) laid over a
+// ground of one colour: each pixel mixed with the ground by its opacity,
+// the result opaque, as GDI's block copies show it.
+PixelPicture OverGround(const PixelPicture& picture, Pixel ground);
 // Copies a rectangle between two pictures of one size, in place.
 void CopyRect(const PixelPicture& source, PixelPicture& target, PixelRect r);
 

@@ -2,12 +2,14 @@
 
 #include "app/about_box_layout.h"
 #include "app/program_texts.h"
-#include "app/win32/client_size.h"
-#include "app/win32/design_font.h"
-#include "app/win32/program_icon_art.h"
-#include "app/win32/text.h"
+#include "app/win32/resource_ids.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/modal_loop.h"
+#include "platform/win32/text.h"
+#include "platform/win32/window_placement.h"
 #include "view/win32/bevel_paint.h"
+#include "view/win32/colour_ref.h"
+#include "view/win32/design_font.h"
 #include "view/win32/scaled_paint.h"
 
 namespace quorbals {
@@ -15,14 +17,6 @@ namespace quorbals {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TF_About";
-
-COLORREF ToColorRef(DesignColour c) {
-    return RGB(c >> 16 & 0xFF, c >> 8 & 0xFF, c & 0xFF);
-}
-
-PixelRect ToPixelRect(const DesignRect& r) {
-    return PixelRect{r.x, r.y, r.width, r.height};
-}
 
 DWORD StyleOf(TF_About::BorderStyle style) {
     return style == TF_About::BorderStyle::Dialog
@@ -37,18 +31,12 @@ DWORD ExStyleOf(TF_About::BorderStyle style) {
 }  // namespace
 
 TF_About::TF_About(BorderStyle style)
-    : borderStyle_(style), icon_(kAboutIconImage.width, kAboutIconImage.height) {
+    : borderStyle_(style),
+      // The program icon's 32-pixel picture; its clear ground shows the panel.
+      icon_(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUORBALS),
+                                          IMAGE_ICON, kAboutIconImage.width, kAboutIconImage.height,
+                                          LR_DEFAULTCOLOR))) {
     // The fonts are made at the window's scale once it exists (Create).
-    // The icon on the button face: its transparent ground shows the panel.
-    PixelPicture art = ProgramIconArt(kAboutIconImage.width);
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    const Pixel ground = Rgb(GetRValue(face), GetGValue(face), GetBValue(face));
-    for (Pixel& p : art.pixels) {
-        if ((p >> 24) == 0) {
-            p = ground;
-        }
-    }
-    icon_.Load(art);
 }
 
 TF_About::~TF_About() {
@@ -60,6 +48,9 @@ TF_About::~TF_About() {
         if (font) {
             DeleteObject(font);
         }
+    }
+    if (icon_) {
+        DestroyIcon(icon_);
     }
 }
 
@@ -79,16 +70,7 @@ void TF_About::MakeFonts() {
 
 bool TF_About::Create(HWND owner) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{};
-    if (!GetClassInfoExW(instance, kClassName, &wc)) {
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = &RouteToWindow<TF_About>;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kClassName;
-        RegisterClassExW(&wc);
-    }
+    RegisterRoutedClass<TF_About>(instance, kClassName);
     RECT outer{0, 0, kAboutSize, kAboutSize};
     AdjustWindowRectEx(&outer, StyleOf(borderStyle_), FALSE, ExStyleOf(borderStyle_));
     hwnd_ = CreateWindowExW(ExStyleOf(borderStyle_), kClassName, Wide(kAboutCaption).c_str(),
@@ -99,7 +81,7 @@ bool TF_About::Create(HWND owner) {
         scale_ = WholeScaleForDpi(static_cast<int>(WindowDpi(hwnd_)));
         MakeFonts();
         FormActivate();
-        CentreOnScreen();
+        CentreOnScreen(hwnd_);
     }
     return hwnd_ != nullptr;
 }
@@ -107,16 +89,6 @@ bool TF_About::Create(HWND owner) {
 void TF_About::FormActivate() {
     // The client area is exactly the panel, in either border style.
     FitClientArea(hwnd_, kAboutForm.width * scale_, kAboutForm.height * scale_);
-}
-
-void TF_About::CentreOnScreen() {
-    RECT window{};
-    GetWindowRect(hwnd_, &window);
-    const int width = window.right - window.left;
-    const int height = window.bottom - window.top;
-    SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TF_About::ShowSplash() {
@@ -131,31 +103,11 @@ bool TF_About::ShowModal(HWND owner) {
     if (!hwnd_ && !Create(owner)) {
         return false;
     }
-    // The owner takes no input while the dialog runs; its timers go on.
-    const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
-    if (ownerWasEnabled) {
-        EnableWindow(owner, FALSE);
-    }
-    ShowWindow(hwnd_, SW_SHOWNORMAL);
-    UpdateWindow(hwnd_);
-    MSG msg;
-    while (!ended_) {
-        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got == 0) {
-            PostQuitMessage(static_cast<int>(msg.wParam));  // for the outer loop
-            break;
-        }
-        if (got < 0) {
-            break;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    // Enabled again before the box goes, so that activation returns to the owner.
-    if (ownerWasEnabled) {
-        EnableWindow(owner, TRUE);
-    }
-    ShowWindow(hwnd_, SW_HIDE);
+    // Enter and Escape reach the box itself, as WM_CHAR.
+    RunModalLoop(
+        {.dialog = hwnd_, .owner = owner, .dialogKeys = false, .shown = nullptr, .ended = [this] {
+             return ended_;
+         }});
     return result_;
 }
 
@@ -180,7 +132,10 @@ void TF_About::Paint() {
         PaintPanelBevels(canvas.Dc(), ToPixelRect(kAboutForm), Bevel::Lowered, Bevel::Raised);
         PaintPanelBevels(canvas.Dc(), ToPixelRect(kAboutIconFrame), Bevel::Lowered, Bevel::Raised);
         const DesignRect icon = kAboutIconImage.In(kAboutIconFrame);
-        icon_.CopyTo(canvas.Dc(), icon.x, icon.y, PixelRect{0, 0, icon.width, icon.height});
+        if (icon_) {
+            DrawIconEx(canvas.Dc(), icon.x, icon.y, icon_, icon.width, icon.height, 0, nullptr,
+                       DI_NORMAL);
+        }
         canvas.CopyTo(dc, scale_);
     }
 
@@ -245,18 +200,13 @@ LRESULT TF_About::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 End(false);
             }
             return 0;
-        case kDpiChangedMessage: {
+        case kDpiChangedMessage:
             // Moved to a monitor of another scale.
-            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top,
-                         suggested.right - suggested.left, suggested.bottom - suggested.top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-            scale_ = WholeScaleForDpi(HIWORD(wParam));
+            scale_ = WholeScaleForDpi(static_cast<int>(TakeSuggestedRect(hwnd_, wParam, lParam)));
             MakeFonts();
             FormActivate();
             InvalidateRect(hwnd_, nullptr, TRUE);
             return 0;
-        }
         default:
             break;
     }

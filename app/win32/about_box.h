@@ -7,7 +7,6 @@
 
 #include "platform/win32/win32_headers.h"
 #include "platform/win32/window_procedure.h"
-#include "view/win32/picture_bitmap.h"
 
 namespace quorbals {
 
@@ -34,13 +33,9 @@ public:
     int Scale() const { return scale_; }
     BorderStyle borderStyle() const { return borderStyle_; }
     HWND Handle() const { return hwnd_; }
-    // Whether the dialog has ended, and with OK.
-    bool Ended() const { return ended_; }
-    bool Result() const { return result_; }
 
 private:
     void FormActivate();
-    void CentreOnScreen();
     // The fonts at the box's scale.
     void MakeFonts();
     void Paint();
@@ -55,7 +50,7 @@ private:
     HFONT baseFont_ = nullptr;
     HFONT titleFont_ = nullptr;
     HFONT lineFont_ = nullptr;
-    PictureBitmap icon_;
+    HICON icon_ = nullptr;
     bool ended_ = false;
     bool result_ = false;
 };

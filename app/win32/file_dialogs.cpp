@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/win32/text.h"
+#include "platform/win32/text.h"
 #include "platform/win32/wide_path.h"
 #include "storage/game_file_dialog_texts.h"
 #include "storage/win32/system_file_error.h"

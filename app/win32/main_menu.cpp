@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/win32/text.h"
+#include "platform/win32/text.h"
 
 namespace quorbals {
 

@@ -19,7 +19,6 @@ std::optional<MenuCommand> MenuCommandFromId(UINT id);
 // The menu bar's entries by position, as the table orders them.
 constexpr UINT kMenuBarGame = 0;
 constexpr UINT kMenuBarPlay = 1;
-constexpr UINT kMenuBarHelp = 2;
 
 // The menu bar with every entry and item of the table; the entries that
 // wait for the window's showing start greyed, Sound starts checked.

@@ -2,19 +2,19 @@
 
 #include "app/program_texts.h"
 #include "app/win32/about_box.h"
-#include "app/win32/client_size.h"
-#include "app/win32/design_font.h"
 #include "app/win32/file_dialogs.h"
 #include "app/win32/key_translation.h"
 #include "app/win32/main_menu.h"
 #include "app/win32/message_box.h"
-#include "app/win32/program_icon_art.h"
-#include "app/win32/text.h"
+#include "app/win32/resource_ids.h"
+#include "app/win32/score_label.h"
 #include "platform/documents_folder.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/help_library.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/sound_cue.h"
+#include "platform/win32/text.h"
+#include "platform/win32/window_placement.h"
 #include "storage/cp1251.h"
 #include "view/win32/bevel_paint.h"
 #include "view/win32/scaled_paint.h"
@@ -35,10 +35,6 @@ UINT_PTR TimerId(AppTimer timer) {
 
 int TimerIndex(AppTimer timer) {
     return static_cast<int>(TimerId(timer)) - 1;
-}
-
-PixelRect ToPixelRect(const DesignRect& r) {
-    return PixelRect{r.x, r.y, r.width, r.height};
 }
 
 }  // namespace
@@ -68,33 +64,12 @@ TF_Main::~TF_Main() {
     if (scoreFont_) {
         DeleteObject(scoreFont_);
     }
-    for (HICON icon : {bigIcon_, smallIcon_}) {
-        if (icon) {
-            DestroyIcon(icon);
-        }
-    }
 }
 
 bool TF_Main::Create() {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    // The icon of the program's resources when it has one, else the same
-    // picture drawn here.
-    HICON resourceIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    if (!resourceIcon) {
-        bigIcon_ = MakeProgramIcon(32);
-        smallIcon_ = MakeProgramIcon(16);
-    }
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &RouteToWindow<TF_Main>;
-    wc.hInstance = instance;
-    wc.hIcon = resourceIcon ? resourceIcon : bigIcon_;
-    wc.hIconSm = resourceIcon ? nullptr : smallIcon_;
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc);
-
+    RegisterRoutedClass<TF_Main>(instance, kClassName,
+                                 LoadIconW(instance, MAKEINTRESOURCEW(IDI_QUORBALS)));
     menu_ = BuildMainMenu();
     hwnd_ = CreateWindowExW(kExStyle, kClassName, Wide(kProgramName).c_str(), kStyle, CW_USEDEFAULT,
                             CW_USEDEFAULT, 300, 380, nullptr, menu_, instance, this);
@@ -104,7 +79,7 @@ bool TF_Main::Create() {
     // The play area at the whole multiple of its design size nearest to
     // its monitor's scale.
     scale_ = WholeScaleForDpi(static_cast<int>(WindowDpi(hwnd_)));
-    scoreFont_ = CreateDesignFont(kScoreFont, scale_);
+    scoreFont_ = CreateScoreFont(scale_);
     const DesignRect deskAt = DeskImageInPlayArea();
     desk_->Create(hwnd_, deskAt.x * scale_, deskAt.y * scale_, scale_);
     AddScoreHint();
@@ -121,7 +96,7 @@ void TF_Main::ApplyScale(int scale) {
     if (scoreFont_) {
         DeleteObject(scoreFont_);
     }
-    scoreFont_ = CreateDesignFont(kScoreFont, scale_);
+    scoreFont_ = CreateScoreFont(scale_);
     const DesignRect deskAt = DeskImageInPlayArea();
     desk_->Place(deskAt.x * scale_, deskAt.y * scale_, scale_);
     if (hint_) {
@@ -176,9 +151,7 @@ LRESULT TF_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_COMMAND:
             if (HIWORD(wParam) == 0) {  // a menu item
-                if (const auto command = MenuCommandFromId(LOWORD(wParam))) {
-                    RunMenuCommand(commands, *command);
-                }
+                RunMenuItem(LOWORD(wParam));
                 return 0;
             }
             break;
@@ -191,10 +164,9 @@ LRESULT TF_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SYSKEYUP:
             // A key sent to the window itself; the message loop offers the
             // keys of its controls the same way (TakeKey).
-            if (TakeKey(message, wParam, lParam)) {
-                return 0;
-            }
-            break;
+            return TakeKey(message, wParam, lParam)
+                       ? 0
+                       : DefWindowProcW(hwnd_, message, wParam, lParam);
         case WM_TIMER:
             TimerTick(wParam);
             return 0;
@@ -203,42 +175,51 @@ LRESULT TF_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 return answer;
             }
             break;
-        case kGetDpiScaledSizeMessage: {
-            // The size at the new monitor's scale, so that the rectangle
-            // suggested with the move already fits the play area.
-            const UINT dpi = static_cast<UINT>(wParam);
-            const int scale = WholeScaleForDpi(static_cast<int>(dpi));
-            const RECT outer =
-                OuterRectForDpi(RECT{0, 0, clientWidth_ * scale, clientHeight_ * scale}, kStyle,
-                                true, kExStyle, dpi);
-            auto* size = reinterpret_cast<SIZE*>(lParam);
-            size->cx = outer.right - outer.left;
-            size->cy = outer.bottom - outer.top;
-            return TRUE;
-        }
-        case kDpiChangedMessage: {
-            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top,
-                         suggested.right - suggested.left, suggested.bottom - suggested.top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-            ApplyScale(WholeScaleForDpi(HIWORD(wParam)));
-            return 0;
-        }
+        case kGetDpiScaledSizeMessage:
+        case kDpiChangedMessage:
+            return DpiMessage(message, wParam, lParam);
         case WM_CLOSE:
             FormClose();
             // The window closes even when the settings could not be written.
             DestroyWindow(hwnd_);
             return 0;
         case WM_DESTROY:
-            for (AppTimer timer : {AppTimer::Glow, AppTimer::Wait, AppTimer::Move}) {
-                StopTimer(timer);
-            }
-            PostQuitMessage(0);
+            OnDestroy();
             return 0;
         default:
             break;
     }
     return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void TF_Main::OnDestroy() {
+    for (AppTimer timer : {AppTimer::Glow, AppTimer::Wait, AppTimer::Move}) {
+        StopTimer(timer);
+    }
+    PostQuitMessage(0);
+}
+
+void TF_Main::RunMenuItem(UINT id) {
+    if (const auto command = MenuCommandFromId(id)) {
+        RunMenuCommand(commands, *command);
+    }
+}
+
+LRESULT TF_Main::DpiMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kDpiChangedMessage) {
+        ApplyScale(WholeScaleForDpi(static_cast<int>(TakeSuggestedRect(hwnd_, wParam, lParam))));
+        return 0;
+    }
+    // Asked for the size at the new monitor's scale, so that the rectangle
+    // suggested with the move already fits the play area.
+    const UINT dpi = static_cast<UINT>(wParam);
+    auto* size = reinterpret_cast<SIZE*>(lParam);
+    const int scale = WholeScaleForDpi(static_cast<int>(dpi));
+    const RECT outer = OuterRectForDpi(RECT{0, 0, clientWidth_ * scale, clientHeight_ * scale},
+                                       kStyle, true, kExStyle, dpi);
+    size->cx = outer.right - outer.left;
+    size->cy = outer.bottom - outer.top;
+    return TRUE;
 }
 
 void TF_Main::FormShow() {
@@ -293,15 +274,7 @@ void TF_Main::Paint() {
             nextBitmap_[i]->CopyTo(canvas.Dc(), at.x, at.y, PixelRect{0, 0, at.width, at.height});
         }
         canvas.CopyTo(dc, scale_);
-
-        HGDIOBJ previousFont = SelectObject(dc, scoreFont_);
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, RGB(kScoreColour >> 16, (kScoreColour >> 8) & 0xFF, kScoreColour & 0xFF));
-        const std::wstring score = Wide(scoreText_);
-        RECT scoreRect = ScaledRect(kScoreLabel);
-        DrawTextW(dc, score.c_str(), static_cast<int>(score.size()), &scoreRect,
-                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
-        SelectObject(dc, previousFont);
+        PaintScore(dc, scoreFont_, scoreText_, scale_);
     }
     EndPaint(hwnd_, &ps);
 }

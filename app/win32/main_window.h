@@ -86,6 +86,12 @@ private:
     friend LRESULT CALLBACK RouteToWindow(HWND, UINT, WPARAM, LPARAM);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool TakeKey(UINT message, WPARAM wParam, LPARAM lParam);
+    void RunMenuItem(UINT id);
+    // WM_DESTROY: no timer outlives the window, and the program ends.
+    void OnDestroy();
+    // WM_GETDPISCALEDSIZE (the window's size at another monitor's scale)
+    // and WM_DPICHANGED (the window moved there).
+    LRESULT DpiMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
     void AddScoreHint();
     // Lays the window out again for a monitor of another scale.
@@ -98,8 +104,6 @@ private:
     HWND hint_ = nullptr;
     std::wstring hintText_;
     HFONT scoreFont_ = nullptr;
-    HICON bigIcon_ = nullptr;
-    HICON smallIcon_ = nullptr;
     std::unique_ptr<DeskWindow> desk_;
     std::unique_ptr<ScreenReaderAccess> access_;
     std::unique_ptr<PictureBitmap> nextBitmap_[3];

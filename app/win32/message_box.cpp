@@ -1,7 +1,7 @@
 #include "app/win32/message_box.h"
 
 #include "app/program_texts.h"
-#include "app/win32/text.h"
+#include "platform/win32/text.h"
 
 namespace quorbals {
 

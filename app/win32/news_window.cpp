@@ -1,6 +1,6 @@
 #include "app/win32/news_window.h"
 
-#include "app/win32/text.h"
+#include "platform/win32/text.h"
 // After the window headers, which they build on.
 #include <oleacc.h>
 #include <uiautomationcore.h>

@@ -47,4 +47,11 @@ RECT OuterRectForDpi(RECT client, DWORD style, bool menu, DWORD exStyle, UINT dp
     return client;
 }
 
+UINT TakeSuggestedRect(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return HIWORD(wParam);
+}
+
 }  // namespace quorbals

@@ -18,6 +18,10 @@ inline constexpr UINT kGetDpiScaledSizeMessage = 0x02E4;  // WM_GETDPISCALEDSIZE
 // where the system cannot tell a window's own.
 UINT WindowDpi(HWND hwnd);
 
+// The answer to kDpiChangedMessage: the window takes the rectangle the
+// system suggests (lParam); returns the monitor's new dots per inch.
+UINT TakeSuggestedRect(HWND hwnd, WPARAM wParam, LPARAM lParam);
+
 // The outer rectangle of a window whose client area is `client`, with a
 // frame of the given style drawn at `dpi`.
 RECT OuterRectForDpi(RECT client, DWORD style, bool menu, DWORD exStyle, UINT dpi);

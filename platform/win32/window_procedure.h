@@ -29,4 +29,24 @@ LRESULT CALLBACK RouteToWindow(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     return self->Handle(message, wParam, lParam);
 }
 
+// Registers, once, the class of Window's windows: the arrow cursor on the
+// button face, messages routed as above, with `icon` (null: the system's).
+template <typename Window>
+void RegisterRoutedClass(HINSTANCE instance, const wchar_t* name, HICON icon = nullptr) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    if (GetClassInfoExW(instance, name, &wc)) {
+        return;
+    }
+    wc = WNDCLASSEXW{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &RouteToWindow<Window>;
+    wc.hInstance = instance;
+    wc.hIcon = icon;
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    wc.lpszClassName = name;
+    RegisterClassExW(&wc);
+}
+
 }  // namespace quorbals

@@ -2,24 +2,22 @@
 // grid drawn here, and the edit box in which a new entry's name is typed.
 #pragma once
 
-#include <windows.h>
-
 #include <array>
 #include <functional>
 #include <string>
 
+#include "platform/win32/win32_headers.h"
+#include "platform/win32/window_procedure.h"
 #include "storage/high_score_commands.h"
 #include "storage/high_score_dialog.h"
 #include "storage/high_score_dialog_layout.h"
 #include "storage/score_table.h"
-#include "view/screen_rect.h"
+#include "view/win32/picture_bitmap.h"
 
 namespace quorbals {
 
 class TF_Hiscores : public HighScoreDialog {
 public:
-    enum class ModalResult { None, Ok, Cancel };
-
     // Creates the dialog hidden, owned by `owner` (may be null), showing
     // `table`, which must outlive it. Throws std::runtime_error when the
     // window cannot be made.
@@ -53,7 +51,6 @@ public:
     // The text of a grid cell, UTF-8 (row 0 is the header).
     std::string CellText(int row, int column) const;
     std::string NameText() const;
-    ModalResult LastResult() const { return result_; }
 
     // The panel with its bevels and corner ornaments, in design pixels;
     // the grid in its own pixels at the dialog's scale. Both draw the whole
@@ -74,28 +71,32 @@ public:
     HWND E_EditName = nullptr;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Window>
+    friend LRESULT CALLBACK RouteToWindow(HWND, UINT, WPARAM, LPARAM);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK NameEditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls(HINSTANCE instance);
     // Sizes the frame, the controls and the font for the dialog's scale.
     void LayOut();
     void PaintGridLines(HDC dc) const;
+    void PaintGridTexts(HDC dc) const;
     void DrawOkButton(const DRAWITEMSTRUCT& item) const;
+    void OnActivate(WPARAM wParam);
+    void OnCommand(WPARAM wParam);
     void Activated();
-    void SetClientSize(int width, int height);
-    void CentreOnScreen();
-    void End(ModalResult result);
+    void FitClientArea();
+    void End() { ended_ = true; }
 
     const ScoreTable& table_;
     HWND hwnd_ = nullptr;
     int scale_ = 1;
     BoxPosition nameAt_;  // in design pixels
     HFONT font_ = nullptr;
+    PictureBitmap checkMark_;
     WNDPROC editProc_ = nullptr;
     HWND lastFocus_ = nullptr;
     bool running_ = false;
-    ModalResult result_ = ModalResult::None;
+    bool ended_ = false;
     std::array<std::array<std::wstring, 3>, 12> cells_;
     std::string summary_;
     std::function<void(const std::string&)> announce_;

@@ -31,5 +31,24 @@ TEST(CheckMark, AGreenStrokeOnAClearGround) {
     EXPECT_GT(Opacity(mark, 8, 14) + Opacity(mark, 5, 13), 0) << "smoothed at the edge";
 }
 
+TEST(CheckMark, LaidOverTheButtonFaceByItsOpacity) {
+    const PixelPicture mark = CheckMarkPicture();
+    const Pixel face = Rgb(212, 208, 200);
+    const PixelPicture laid = OverGround(mark, face);
+    ASSERT_EQ(laid.width, mark.width);
+    EXPECT_EQ(laid.At(0, 0), face) << "clear";
+    EXPECT_EQ(laid.At(6, 12), Rgb(0, 128, 0)) << "solid";
+    // An edge pixel lies between the two in every channel, nearer the mark
+    // the more solid it is.
+    for (int y = 0; y < 18; ++y) {
+        for (int x = 0; x < 18; ++x) {
+            const int alpha = static_cast<int>(mark.At(x, y) >> 24);
+            const int red = static_cast<int>(laid.At(x, y) >> 16 & 0xFF);
+            EXPECT_EQ(laid.At(x, y) >> 24, 0xFFu);
+            EXPECT_NEAR(red, 212 * (255 - alpha) / 255.0, 0.5) << x << "," << y;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace quorbals

@@ -18,7 +18,34 @@ BSTR ToBstr(const std::string& utf8) {
     return text;
 }
 
+void Clear(VARIANT* out) {
+    VariantInit(out);
+}
+
+template <typename T>
+void Clear(T* out) {
+    *out = T{};
+}
+
 }  // namespace
+
+template <typename Out>
+HRESULT AccessibleObject::Start(Out* out) const {
+    if (!out) {
+        return E_POINTER;
+    }
+    Clear(out);
+    return Live() ? S_OK : CO_E_OBJNOTCONNECTED;
+}
+
+template <typename Out>
+HRESULT AccessibleObject::Start(Out* out, const VARIANT& id, LONG& which) const {
+    if (const HRESULT started = Start(out); started != S_OK) {
+        return started;
+    }
+    which = ChildFrom(id);
+    return which < 0 ? E_INVALIDARG : S_OK;
+}
 
 // --- IUnknown and IDispatch ---------------------------------------------------
 
@@ -101,25 +128,15 @@ void AccessibleObject::ToVariant(LONG child, VARIANT* out) const {
 }
 
 HRESULT AccessibleObject::NoText(BSTR* text) const {
-    if (!text) {
-        return E_POINTER;
-    }
-    *text = nullptr;
-    return Live() ? DISP_E_MEMBERNOTFOUND : CO_E_OBJNOTCONNECTED;
+    const HRESULT started = Start(text);
+    return started == S_OK ? DISP_E_MEMBERNOTFOUND : started;
 }
 
 HRESULT AccessibleObject::ChildNumber(const VARIANT& id, VARIANT* out,
                                       LONG (AccessibleObject::*number)(LONG) const) const {
-    if (!out) {
-        return E_POINTER;
-    }
-    VariantInit(out);
-    if (!Live()) {
-        return CO_E_OBJNOTCONNECTED;
-    }
-    const LONG which = ChildFrom(id);
-    if (which < 0) {
-        return E_INVALIDARG;
+    LONG which = 0;
+    if (const HRESULT started = Start(out, id, which); started != S_OK) {
+        return started;
     }
     out->vt = VT_I4;
     out->lVal = (this->*number)(which);
@@ -138,12 +155,8 @@ LRESULT AccessibleObject::AnswerGetObject(WPARAM wParam) {
 // --- IAccessible ----------------------------------------------------------------
 
 HRESULT STDMETHODCALLTYPE AccessibleObject::get_accParent(IDispatch** parent) {
-    if (!parent) {
-        return E_POINTER;
-    }
-    *parent = nullptr;
-    if (!Live()) {
-        return CO_E_OBJNOTCONNECTED;
+    if (const HRESULT started = Start(parent); started != S_OK) {
+        return started;
     }
     // The window's own object, as for every client area.
     return AccessibleObjectFromWindow(hwnd_, static_cast<DWORD>(OBJID_WINDOW), IID_IDispatch,
@@ -151,28 +164,17 @@ HRESULT STDMETHODCALLTYPE AccessibleObject::get_accParent(IDispatch** parent) {
 }
 
 HRESULT STDMETHODCALLTYPE AccessibleObject::get_accChildCount(LONG* count) {
-    if (!count) {
-        return E_POINTER;
-    }
-    *count = 0;
-    if (!Live()) {
-        return CO_E_OBJNOTCONNECTED;
+    if (const HRESULT started = Start(count); started != S_OK) {
+        return started;
     }
     *count = ChildCount();
     return S_OK;
 }
 
 HRESULT STDMETHODCALLTYPE AccessibleObject::get_accChild(VARIANT id, IDispatch** child) {
-    if (!child) {
-        return E_POINTER;
-    }
-    *child = nullptr;
-    if (!Live()) {
-        return CO_E_OBJNOTCONNECTED;
-    }
-    const LONG which = ChildFrom(id);
-    if (which < 0) {
-        return E_INVALIDARG;
+    LONG which = 0;
+    if (const HRESULT started = Start(child, id, which); started != S_OK) {
+        return started;
     }
     if (which == CHILDID_SELF) {
         AddRef();
@@ -184,16 +186,9 @@ HRESULT STDMETHODCALLTYPE AccessibleObject::get_accChild(VARIANT id, IDispatch**
 }
 
 HRESULT STDMETHODCALLTYPE AccessibleObject::get_accName(VARIANT id, BSTR* name) {
-    if (!name) {
-        return E_POINTER;
-    }
-    *name = nullptr;
-    if (!Live()) {
-        return CO_E_OBJNOTCONNECTED;
-    }
-    const LONG which = ChildFrom(id);
-    if (which < 0) {
-        return E_INVALIDARG;
+    LONG which = 0;
+    if (const HRESULT started = Start(name, id, which); started != S_OK) {
+        return started;
     }
     *name = ToBstr(Name(which));
     return *name ? S_OK : S_FALSE;
@@ -233,12 +228,8 @@ HRESULT STDMETHODCALLTYPE AccessibleObject::get_accKeyboardShortcut(VARIANT, BST
 }
 
 HRESULT STDMETHODCALLTYPE AccessibleObject::get_accFocus(VARIANT* id) {
-    if (!id) {
-        return E_POINTER;
-    }
-    VariantInit(id);
-    if (!Live()) {
-        return CO_E_OBJNOTCONNECTED;
+    if (const HRESULT started = Start(id); started != S_OK) {
+        return started;
     }
     const LONG focused = FocusedChild();
     if (focused < 0) {
@@ -249,12 +240,8 @@ HRESULT STDMETHODCALLTYPE AccessibleObject::get_accFocus(VARIANT* id) {
 }
 
 HRESULT STDMETHODCALLTYPE AccessibleObject::get_accSelection(VARIANT* ids) {
-    if (!ids) {
-        return E_POINTER;
-    }
-    VariantInit(ids);
-    if (!Live()) {
-        return CO_E_OBJNOTCONNECTED;
+    if (const HRESULT started = Start(ids); started != S_OK) {
+        return started;
     }
     const LONG selected = SelectedChild();
     if (selected <= 0) {
@@ -296,16 +283,9 @@ HRESULT STDMETHODCALLTYPE AccessibleObject::accLocation(LONG* left, LONG* top, L
 
 HRESULT STDMETHODCALLTYPE AccessibleObject::accNavigate(LONG direction, VARIANT start,
                                                         VARIANT* end) {
-    if (!end) {
-        return E_POINTER;
-    }
-    VariantInit(end);
-    if (!Live()) {
-        return CO_E_OBJNOTCONNECTED;
-    }
-    const LONG from = ChildFrom(start);
-    if (from < 0) {
-        return E_INVALIDARG;
+    LONG from = 0;
+    if (const HRESULT started = Start(end, start, from); started != S_OK) {
+        return started;
     }
     const LONG count = ChildCount();
     LONG to = 0;
@@ -340,12 +320,8 @@ HRESULT STDMETHODCALLTYPE AccessibleObject::accNavigate(LONG direction, VARIANT 
 }
 
 HRESULT STDMETHODCALLTYPE AccessibleObject::accHitTest(LONG x, LONG y, VARIANT* id) {
-    if (!id) {
-        return E_POINTER;
-    }
-    VariantInit(id);
-    if (!Live()) {
-        return CO_E_OBJNOTCONNECTED;
+    if (const HRESULT started = Start(id); started != S_OK) {
+        return started;
     }
     POINT at{x, y};
     ScreenToClient(hwnd_, &at);

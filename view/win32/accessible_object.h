@@ -95,6 +95,13 @@ protected:
     virtual LONG Neighbour(LONG, LONG) const { return 0; }
 
 private:
+    // What every call does first: `out` checked and cleared, then the
+    // object checked to be live. S_OK when the call may go on.
+    template <typename Out>
+    HRESULT Start(Out* out) const;
+    // The same, and the child that `id` names in `which`.
+    template <typename Out>
+    HRESULT Start(Out* out, const VARIANT& id, LONG& which) const;
     // The child a VARIANT names, or -1 when it names none of this object's.
     LONG ChildFrom(const VARIANT& id) const;
     // Puts a child into a VARIANT: the object of its own if it has one.

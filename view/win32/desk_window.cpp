@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "view/win32/colour_ref.h"
 #include "view/win32/scaled_paint.h"
 
 namespace quorbals {
@@ -136,7 +137,7 @@ void DeskWindow::PaintCursorFrame(HDC dc, const RECT& painted) const {
     }
     for (const FilledRect& part : CursorFrame(cursor_.cell)) {
         const RECT rect = ScaledRect(part.rect, scale_);
-        SetBkColor(dc, RGB(part.colour >> 16 & 0xFF, part.colour >> 8 & 0xFF, part.colour & 0xFF));
+        SetBkColor(dc, ToColorRef(part.colour));
         ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
     }
 }

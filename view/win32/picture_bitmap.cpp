@@ -7,7 +7,10 @@
 
 namespace quorbals {
 
-PictureBitmap::PictureBitmap(int width, int height) : width_(width), height_(height) {
+namespace {
+
+// A top-down 32-bit DIB section; `bits` points at its pixels.
+HBITMAP TopDownDib(int width, int height, Pixel** bits) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width;
@@ -15,24 +18,18 @@ PictureBitmap::PictureBitmap(int width, int height) : width_(width), height_(hei
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    dc_ = CreateCompatibleDC(nullptr);
-    void* bits = nullptr;
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (dc_ && bitmap_ && bits) {
-        bits_ = static_cast<Pixel*>(bits);
-        previous_ = SelectObject(dc_, bitmap_);
-    }
+    void* raw = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &raw, nullptr, 0);
+    *bits = bitmap ? static_cast<Pixel*>(raw) : nullptr;
+    return bitmap;
 }
 
-PictureBitmap::~PictureBitmap() {
-    if (previous_) {
-        SelectObject(dc_, previous_);
-    }
-    if (bitmap_) {
-        DeleteObject(bitmap_);
-    }
-    if (dc_) {
-        DeleteDC(dc_);
+}  // namespace
+
+PictureBitmap::PictureBitmap(int width, int height)
+    : width_(width), height_(height), memory_(TopDownDib(width, height, &bits_)) {
+    if (!memory_.Valid()) {
+        bits_ = nullptr;
     }
 }
 
@@ -56,7 +53,7 @@ void PictureBitmap::Load(const PixelPicture& from, PixelRect r) {
 }
 
 void PictureBitmap::CopyTo(HDC target, int x, int y, PixelRect r, int scale) const {
-    CopyScaled(target, x, y, dc_, r, scale);
+    CopyScaled(target, x, y, memory_.Dc(), r, scale);
 }
 
 Pixel PictureBitmap::At(int x, int y) const {

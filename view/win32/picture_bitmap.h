@@ -5,13 +5,13 @@
 
 #include "platform/win32/win32_headers.h"
 #include "view/pixel_picture.h"
+#include "view/win32/memory_dc.h"
 
 namespace quorbals {
 
 class PictureBitmap {
 public:
     PictureBitmap(int width, int height);
-    ~PictureBitmap();
     PictureBitmap(const PictureBitmap&) = delete;
     PictureBitmap& operator=(const PictureBitmap&) = delete;
 
@@ -24,7 +24,7 @@ public:
     // pixel as a square of `scale` pixels.
     void CopyTo(HDC target, int x, int y, PixelRect r, int scale = 1) const;
 
-    HDC Dc() const { return dc_; }
+    HDC Dc() const { return memory_.Dc(); }
     bool Valid() const { return bits_ != nullptr; }
     // The pixel at (x, y) as the bitmap holds it, for checks.
     Pixel At(int x, int y) const;
@@ -32,10 +32,9 @@ public:
 private:
     int width_;
     int height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
+    // Filled in while memory_ is made, which it precedes.
     Pixel* bits_ = nullptr;
+    MemoryDc memory_;
 };
 
 }  // namespace quorbals

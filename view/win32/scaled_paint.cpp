@@ -24,22 +24,14 @@ void CopyScaled(HDC target, int x, int y, HDC source, PixelRect r, int scale) {
     }
 }
 
-DesignCanvas::DesignCanvas(HDC target, int width, int height) : width_(width), height_(height) {
-    dc_ = CreateCompatibleDC(target);
-    bitmap_ = CreateCompatibleBitmap(target, width, height);
-    previous_ = SelectObject(dc_, bitmap_);
+DesignCanvas::DesignCanvas(HDC target, int width, int height)
+    : width_(width), height_(height), memory_(target, width, height) {
     RECT whole{0, 0, width, height};
-    FillRect(dc_, &whole, GetSysColorBrush(COLOR_BTNFACE));
-}
-
-DesignCanvas::~DesignCanvas() {
-    SelectObject(dc_, previous_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
+    FillRect(memory_.Dc(), &whole, GetSysColorBrush(COLOR_BTNFACE));
 }
 
 void DesignCanvas::CopyTo(HDC target, int scale) const {
-    CopyScaled(target, 0, 0, dc_, PixelRect{0, 0, width_, height_}, scale);
+    CopyScaled(target, 0, 0, memory_.Dc(), PixelRect{0, 0, width_, height_}, scale);
 }
 
 }  // namespace quorbals

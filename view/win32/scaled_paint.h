@@ -5,7 +5,9 @@
 #pragma once
 
 #include "platform/win32/win32_headers.h"
+#include "view/design_geometry.h"
 #include "view/pixel_picture.h"
+#include "view/win32/memory_dc.h"
 
 namespace quorbals {
 
@@ -13,6 +15,10 @@ namespace quorbals {
 // window too, so that a position outside the picture stays outside it.
 constexpr int ToDesignPixel(int screen, int scale) {
     return screen >= 0 ? screen / scale : -((-screen + scale - 1) / scale);
+}
+
+constexpr PixelRect ToPixelRect(const DesignRect& r) {
+    return PixelRect{r.x, r.y, r.width, r.height};
 }
 
 constexpr RECT ScaledRect(PixelRect r, int scale) {
@@ -32,19 +38,16 @@ void CopyScaled(HDC target, int x, int y, HDC source, PixelRect r, int scale);
 class DesignCanvas {
 public:
     DesignCanvas(HDC target, int width, int height);
-    ~DesignCanvas();
     DesignCanvas(const DesignCanvas&) = delete;
     DesignCanvas& operator=(const DesignCanvas&) = delete;
 
-    HDC Dc() const { return dc_; }
+    HDC Dc() const { return memory_.Dc(); }
     void CopyTo(HDC target, int scale) const;
 
 private:
     int width_;
     int height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
+    MemoryDc memory_;
 };
 
 }  // namespace quorbals

@@ -10,6 +10,7 @@
 
 #include "view/desk_geometry.h"
 #include "view/keyboard_play.h"
+#include "view/win32/colour_ref.h"
 #include "view/win32/desk_window.h"
 
 namespace quorbals {
@@ -116,7 +117,7 @@ TEST_F(DeskWindowTest, CursorFrameLiesInTheCellsBorderAtEachScale) {
     const Cell cell{2, 3};
     const PixelRect area = CursorArea(cell);
     const Pixel grey = picture.Picture().At(area.x, area.y + 10);
-    const auto colour = [](Pixel p) { return RGB(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF); };
+    const auto colour = [](Pixel p) { return ToColorRef(p); };
     for (int scale : {1, 2}) {
         desk->Place(5, 5, scale);
         ShowWindow(parent, SW_SHOWNA);

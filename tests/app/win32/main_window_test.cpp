@@ -9,6 +9,7 @@
 #include "app/win32/main_menu.h"
 #include "app/win32/main_window.h"
 #include "platform/win32/wide_path.h"
+#include "view/win32/colour_ref.h"
 
 namespace quorbals {
 namespace {
@@ -103,7 +104,7 @@ TEST_F(MainWindowTest, FirstActivationDealsAndTheScreenShowsTheDesk) {
             if (shown == CLR_INVALID) {
                 continue;  // the window is off screen
             }
-            EXPECT_EQ(RGB(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF), shown) << cx << "," << cy;
+            EXPECT_EQ(ToColorRef(p), shown) << cx << "," << cy;
             balls += p != (Rgb(192, 192, 192) & 0x00FFFFFFu);
         }
     }
@@ -165,6 +166,41 @@ TEST_F(MainWindowTest, KeysOfTheDeskReachKeyboardPlayAndCtrlMSwitchesTheMarks) {
     window.StopTimer(AppTimer::Glow);
 }
 
+TEST_F(MainWindowTest, TheScoreIsCentredWhileItFitsAndKeepsItsLeadingDigitsOnceWider) {
+    ShowWindow(window.Handle(), SW_SHOWNA);
+    window.FormActivate();
+    const int s = window.Scale();
+    // The first column of the score's blue ink, left of the previews; -1
+    // when the window cannot be read.
+    const auto inkFrom = [&](const char* score) {
+        window.SetScoreText(score);
+        UpdateWindow(window.Handle());
+        HDC dc = GetDC(window.Handle());
+        int first = -1;
+        for (int x = 0; x < 88 * s && first < 0; ++x) {
+            for (int y = 5 * s; y < 28 * s; ++y) {
+                const COLORREF c = GetPixel(dc, x, y);
+                if (c != CLR_INVALID && GetBValue(c) > GetRValue(c) + 60) {
+                    first = x;
+                    break;
+                }
+            }
+        }
+        ReleaseDC(window.Handle(), dc);
+        return first;
+    };
+    const int narrow = inkFrom("0");
+    if (narrow < 0) {
+        GTEST_SKIP() << "the window is off screen";
+    }
+    // The label spans 16 to 64.
+    EXPECT_GT(narrow, 30 * s) << "centred";
+    const int wide = inkFrom("88888888888");
+    EXPECT_GE(wide, 16 * s);
+    EXPECT_LE(wide, 19 * s) << "from the label's left edge";
+    window.StopTimer(AppTimer::Glow);
+}
+
 TEST_F(MainWindowTest, MovingToAMonitorOfAnotherScaleLaysTheWindowOutAgain) {
     ShowWindow(window.Handle(), SW_SHOWNA);
     window.FormActivate();
@@ -208,8 +244,7 @@ TEST_F(MainWindowTest, MovingToAMonitorOfAnotherScaleLaysTheWindowOutAgain) {
             const Pixel want = picture.At(p.x, p.y);
             const COLORREF shown = GetPixel(dc, p.x * scale + scale - 1, p.y * scale);
             if (shown != CLR_INVALID) {
-                EXPECT_EQ(shown, RGB(want >> 16 & 0xFF, want >> 8 & 0xFF, want & 0xFF))
-                    << p.x << "," << p.y << " at " << scale;
+                EXPECT_EQ(shown, ToColorRef(want)) << p.x << "," << p.y << " at " << scale;
             }
         }
         ReleaseDC(desk, dc);

@@ -1,11 +1,12 @@
 // The bitmaps hold the shared pictures' pixels as they are, block copies
-// keep them, the bevels take the system's 3D colours, and the drawn icon
-// follows the icon files' recipe.
+// keep them, the bevels take the system's 3D colours, and a font family is
+// known to exist only when the system lists it.
 #include <gtest/gtest.h>
 
-#include "app/win32/program_icon_art.h"
+#include "platform/win32/wide_path.h"
 #include "view/sprite_sheets.h"
 #include "view/win32/bevel_paint.h"
+#include "view/win32/design_font.h"
 #include "view/win32/picture_bitmap.h"
 
 namespace quorbals {
@@ -68,25 +69,23 @@ TEST(BevelPaintTest, LoweredPanelIsDarkAboveAndLightBelow) {
     EXPECT_EQ(Colour(bitmap.At(2, 2)), Colour(Rgb(7, 7, 7)));
 }
 
-TEST(ProgramIconArtTest, ThreeRaisedSquaresOnATransparentGround) {
-    const PixelPicture icon = ProgramIconArt(32);
-    ASSERT_EQ(icon.width, 32);
-    EXPECT_EQ(icon.At(0, 0), 0u);
-    EXPECT_EQ(icon.At(31, 31), 0u);
-    EXPECT_EQ(icon.At(1, 1), 0u);
-    // Red from (2, 2), green from (10, 10), blue from (18, 18), each 12 wide,
-    // later squares over earlier ones.
-    EXPECT_EQ(icon.At(2, 2), Rgb(255, 255, 255));
-    EXPECT_EQ(icon.At(4, 4), Rgb(255, 255, 255));  // the shine
-    EXPECT_EQ(icon.At(6, 6), Rgb(255, 0, 0));
-    EXPECT_EQ(icon.At(12, 3), Rgb(128, 0, 0));
-    EXPECT_EQ(icon.At(13, 3), Rgb(0, 0, 0));
-    EXPECT_EQ(icon.At(10, 10), Rgb(255, 255, 255));
-    EXPECT_EQ(icon.At(15, 15), Rgb(0, 255, 0));
-    EXPECT_EQ(icon.At(22, 22), Rgb(0, 0, 255));
-    EXPECT_EQ(icon.At(29, 29), Rgb(0, 0, 0));
-    EXPECT_EQ(icon.At(30, 30), 0u);
-    EXPECT_NE(MakeProgramIcon(32), nullptr);
+int CALLBACK KeepFirstFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM first) {
+    *reinterpret_cast<std::wstring*>(first) = font->lfFaceName;
+    return 0;
+}
+
+TEST(DesignFontTest, AFamilyExistsWhenTheSystemListsIt) {
+    EXPECT_FALSE(FontFamilyExists("No Such Family Of Quorbals"));
+    LOGFONTW any{};
+    any.lfCharSet = DEFAULT_CHARSET;
+    std::wstring first;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(screen, &any, &KeepFirstFamily, reinterpret_cast<LPARAM>(&first), 0);
+    ReleaseDC(nullptr, screen);
+    if (first.empty()) {
+        GTEST_SKIP() << "the system lists no fonts";
+    }
+    EXPECT_TRUE(FontFamilyExists(Utf8Path(first).c_str()));
 }
 
 }  // namespace

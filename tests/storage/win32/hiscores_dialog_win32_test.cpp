@@ -176,10 +176,14 @@ TEST_F(HiscoresWin32Test, FirstShowingFillsTheGridAndTypedCyrillicNameComesBack)
         PostKey(owned.E_EditName, VK_RETURN);
     });
     // A failing step cannot hang the test.
-    const UINT_PTR watchdog = After(5000, [&] { owned.BB_OKKeyPress(27); });
+    bool timedOut = false;
+    const UINT_PTR watchdog = After(5000, [&] {
+        timedOut = true;
+        owned.BB_OKKeyPress(27);
+    });
     EXPECT_EQ(owned.RunModal(), "Ёжик");
     Cancel(watchdog);
-    EXPECT_EQ(owned.LastResult(), TF_Hiscores::ModalResult::Ok);
+    EXPECT_FALSE(timedOut) << "Enter ended it";
     EXPECT_TRUE(::IsWindowEnabled(owner));
     EXPECT_FALSE(::IsWindowVisible(owned.Handle()));
     ::DestroyWindow(owner);
@@ -198,11 +202,20 @@ TEST_F(HiscoresWin32Test, EscapeClosesFromTheButtonOnlyAndKeepsTheName) {
             PostKey(dialog.BB_OK, VK_ESCAPE);
         });
     });
-    UINT_PTR watchdog = After(5000, [&] { dialog.BB_OKClick(); });
+    bool timedOut = false;
+    const auto watch = [&] {
+        timedOut = false;
+        return After(5000, [&] {
+            timedOut = true;
+            dialog.BB_OKClick();
+        });
+    };
+    UINT_PTR watchdog = watch();
     EXPECT_EQ(dialog.RunModal(), "Ann");
     Cancel(watchdog);
     EXPECT_TRUE(openAfterEscapeInBox);
-    EXPECT_EQ(dialog.LastResult(), TF_Hiscores::ModalResult::Cancel);
+    EXPECT_FALSE(timedOut) << "Escape on OK ended it";
+    EXPECT_FALSE(::IsWindowVisible(dialog.Handle()));
 
     // Without the name box the OK button has the focus; a close request
     // from the frame ends the dialog too.
@@ -211,10 +224,11 @@ TEST_F(HiscoresWin32Test, EscapeClosesFromTheButtonOnlyAndKeepsTheName) {
         EXPECT_EQ(::GetFocus(), dialog.BB_OK);
         ::PostMessageW(dialog.Handle(), WM_CLOSE, 0, 0);
     });
-    watchdog = After(5000, [&] { dialog.BB_OKClick(); });
+    watchdog = watch();
     dialog.RunModal();
     Cancel(watchdog);
-    EXPECT_EQ(dialog.LastResult(), TF_Hiscores::ModalResult::Cancel);
+    EXPECT_FALSE(timedOut) << "the close request ended it";
+    EXPECT_FALSE(::IsWindowVisible(dialog.Handle()));
 }
 
 TEST_F(HiscoresWin32Test, ANewEntrysSummaryIsSaidAsTheDialogShows) {

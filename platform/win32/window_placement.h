@@ -1,4 +1,5 @@
-// Giving a window a client area of an exact size.
+// Giving a window a client area of an exact size, and a place in the
+// middle of the screen.
 #pragma once
 
 #include "platform/win32/win32_headers.h"
@@ -10,5 +11,8 @@ namespace quorbals {
 // wrapped onto two lines or a border style changed at run time is allowed
 // for.
 void FitClientArea(HWND hwnd, int width, int height);
+
+// Moves the window, keeping its size, to the middle of the primary screen.
+void CentreOnScreen(HWND hwnd);
 
 }  // namespace quorbals

@@ -1,4 +1,4 @@
-#include "app/win32/text.h"
+#include "platform/win32/text.h"
 
 #include "platform/win32/win32_headers.h"
 
