@@ -1,6 +1,6 @@
 """The Qt game as a Linux screen reader reads it, through AT-SPI.
 
-Run by screen_reader_test.sh on a private D-Bus session. Starts its own Xvfb,
+Run by reader_session.sh on a private D-Bus session. Starts its own Xvfb,
 openbox and accessibility bus, listens for the events a screen reader listens
 for, then starts the game and plays a whole game with the keyboard alone,
 reading the board from the Desk's accessible table only. What a reader is
