@@ -285,7 +285,9 @@ void MainCommands::DeskKeyDown(DeskKey key) {
         }
     });
     fe_.DeskStateChanged();
-    if (result.acted && onFreeCell && !Busy()) {
+    if (result.cursorMoved && result.from == app_.cursor.cell) {
+        fe_.Announce(CursorShownNews(app_.game, app_.cursor.cell, app_.colourMarks));
+    } else if (result.acted && onFreeCell && !Busy()) {
         // The eye sees that nothing moved; the ear is told why.
         fe_.Announce(IdleActNews(before, cell));
     } else {

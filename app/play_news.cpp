@@ -25,6 +25,10 @@ std::string SelectionNews(const Selection& before, const GameState& after, bool 
     return Capitalised(BallName(before.color, marks)) + " put down.";
 }
 
+std::string CursorShownNews(const GameState& state, Cell cell, bool marks) {
+    return Capitalised(CellName(state, cell, marks)) + ".";
+}
+
 std::string IdleActNews(const Selection& before, Cell cell) {
     if (before.color == kNoBall) {
         return "Select a ball first.";

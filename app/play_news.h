@@ -16,6 +16,11 @@ namespace quorbals {
 // the start of a move included (its turn has news of its own).
 std::string SelectionNews(const Selection& before, const GameState& after, bool moving, bool marks);
 
+// The first key of keyboard play shows the cursor where it stands without
+// moving it: no new cell takes the focus, so a reader would say nothing.
+// The news says where it is: "Blue ball, row 5, column 5."
+std::string CursorShownNews(const GameState& state, Cell cell, bool marks);
+
 // An act on a free cell that moved nothing: "No route to row 3, column 5."
 // while a ball is selected, else "Select a ball first."
 std::string IdleActNews(const Selection& before, Cell cell);

@@ -25,7 +25,7 @@ qt6-l10n-tools
 libgtest-dev libgmock-dev googletest libbenchmark-dev
 fp-utils python3
 xvfb openbox xdotool x11-utils xclip imagemagick
-at-spi2-core python3-pyatspi dbus-daemon
+at-spi2-core python3-pyatspi dbus-daemon orca
 pulseaudio pulseaudio-utils
 appstream desktop-file-utils dpkg-dev file strace lintian man-db groff-base
 g++-mingw-w64-x86-64-posix wine64 nsis

@@ -17,7 +17,9 @@ std::string DeskStateJson(const AppState& app) {
     j.Close(']');
     const int selected =
         g.selection.color == kNoBall ? -1 : CellIndex(g.selection.x, g.selection.y);
-    const int cursor = app.cursor.shown ? CellIndex(app.cursor.cell.x, app.cursor.cell.y) : -1;
+    // Where the next key acts, shown or not: the grid's active cell, as the
+    // focused cell of the other front ends' Desk.
+    const int cursor = CellIndex(app.cursor.cell.x, app.cursor.cell.y);
     j.Key("selected").Number(selected).Key("cursor").Number(cursor);
     j.Key("score").Text(ScoreName(g)).Key("next").Text(PreviewNames(g, app.colourMarks));
     return j.Close('}').Take();

@@ -10,7 +10,7 @@
 namespace quorbals {
 
 // {"cells": [81 names, row by row], "selected": index or -1,
-//  "cursor": index or -1 when hidden, "score": "...", "next": "..."}
+//  "cursor": index, also while its frame is hidden, "score": "...", "next": "..."}
 std::string DeskStateJson(const AppState& app);
 
 }  // namespace quorbals

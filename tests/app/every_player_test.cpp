@@ -95,8 +95,12 @@ TEST_F(EveryPlayerTest, EveryStepOfAMoveIsHeard) {
         return out;
     };
     using Said = std::vector<std::string>;
-    commands.DeskKeyDown(DeskKey::Left);  // shows the cursor on (4, 4)
+    // The first key shows the cursor on (4, 4) and moves nothing: the news
+    // says where it stands. Moves are heard as the focus moves, not as news.
     commands.DeskKeyDown(DeskKey::Left);
+    EXPECT_EQ(said(), (Said{"Green ball, row 5, column 5."}));
+    commands.DeskKeyDown(DeskKey::Left);
+    EXPECT_TRUE(said().empty());
     commands.DeskKeyDown(DeskKey::Act);
     EXPECT_EQ(said(), (Said{"Select a ball first."}));
     commands.DeskKeyDown(DeskKey::Right);

@@ -2,7 +2,8 @@
 // over the Desk's canvas (invisible; the canvas shows the game), whose cells
 // carry the game's names for them, the selected ball marked selected and
 // the keyboard cursor's cell as the active one; the score and the previews
-// in words; and a live region that reads out each turn's news.
+// in words; and a live region that reads out each turn's news. The score
+// is no live region: each turn's news says what it scored.
 
 import { element } from "./windows.js";
 
@@ -37,7 +38,9 @@ export class AccessibleDesk {
                 this.cells.push(cell);
             }
         }
-        this.score = score;
+        // The digits are what the eye reads; a reader reads "Score: 120".
+        score.setAttribute("aria-hidden", "true");
+        this.score = element("div", "reader-only", score.parentElement);
         this.previews = previews;
         this.news = element("div", "reader-only", document.body);
         this.news.id = "news";
@@ -67,7 +70,9 @@ export class AccessibleDesk {
         } else {
             this.grid.removeAttribute("aria-activedescendant");
         }
-        this.score.setAttribute("aria-label", state.score);
+        if (this.score.textContent !== state.score) {
+            this.score.textContent = state.score;
+        }
         this.previews.setAttribute("aria-label", state.next);
     }
 

@@ -121,7 +121,6 @@ export class PlayArea {
         for (const p of this.previews) {
             p.canvas.setAttribute("aria-hidden", "true");
         }
-        this.score.setAttribute("role", "status");
         const deskPanel = place(element("div", "panel raised", client), layout.deskPanel);
         this.desk = new PictureCanvas(deskPanel, this.inside(layout.desk));
         this.desk.canvas.setAttribute("aria-hidden", "true");

@@ -98,7 +98,10 @@ export class AboutBox {
         const inset = 2 * tables.bevel;
         this.window = new DesktopWindow({caption: table.caption, borderless, buttons: "close"});
         if (borderless) {
-            this.window.root.setAttribute("role", "presentation");
+            // The splash is gone a second after it shows: a screen reader
+            // that began reading its texts would be cut off by the main
+            // window. The About box from the Help menu reads them.
+            this.window.root.setAttribute("aria-hidden", "true");
             this.window.root.removeAttribute("aria-modal");
         }
         this.window.attachClient(table.form[2], table.form[3]);

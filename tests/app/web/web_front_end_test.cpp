@@ -81,8 +81,8 @@ TEST(DeskStateJson, CarriesTheNamesTheSelectionAndTheCursor) {
     app.game.desk[40] = 4;
     app.game.score = 7;
     app.game.selection = {4, 4, 4, 2};
-    EXPECT_EQ(DeskStateAsThePageSeesIt(DeskStateJson(app).c_str()), 40 * 100 + 0)
-        << "selected 40, no cursor (-1)";
+    EXPECT_EQ(DeskStateAsThePageSeesIt(DeskStateJson(app).c_str()), 40 * 100 + 41)
+        << "selected 40, the cursor on 40 while hidden: where the next key acts";
     app.cursor = {{1, 0}, true};
     app.game.selection.color = kNoBall;
     EXPECT_EQ(DeskStateAsThePageSeesIt(DeskStateJson(app).c_str()), -100 + 1 + 1);

@@ -237,11 +237,12 @@ class SeleniumBrowser:
 
 class Browser(SeleniumBrowser):
     """Headless Chromium driven through chromedriver, with a fresh profile
-    and download folder in `temp`."""
+    and download folder in `temp`; or with `headless` False, a window on
+    the display that DISPLAY names."""
 
     engine = "Chromium"
 
-    def __init__(self, temp, extra_flags=(), window=(1000, 800)):
+    def __init__(self, temp, extra_flags=(), window=(1000, 800), headless=True):
         from selenium import webdriver
         from selenium.webdriver.chrome.options import Options
         from selenium.webdriver.chrome.service import Service
@@ -252,7 +253,7 @@ class Browser(SeleniumBrowser):
         env = private_environment(temp)
         options = Options()
         options.binary_location = CHROMIUM
-        for flag in ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
+        for flag in ["--headless=new"] * headless + ["--no-sandbox", "--disable-gpu", "--disable-quic",
                      "--no-first-run", "--no-default-browser-check",
                      "--disable-background-networking", "--disable-component-update",
                      "--disable-sync", "--disable-extensions", "--mute-audio",
