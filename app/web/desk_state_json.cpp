@@ -15,8 +15,8 @@ std::string DeskStateJson(const AppState& app) {
         j.Text(name);
     }
     j.Close(']');
-    const int selected =
-        g.selection.color == kNoBall ? -1 : CellIndex(g.selection.x, g.selection.y);
+    const std::optional<Cell> chosen = SelectedCell(g);
+    const int selected = chosen ? CellIndex(chosen->x, chosen->y) : -1;
     const int cursor = app.cursor.shown ? CellIndex(app.cursor.cell.x, app.cursor.cell.y) : -1;
     j.Key("selected").Number(selected).Key("cursor").Number(cursor);
     j.Key("score").Text(ScoreName(g)).Key("next").Text(PreviewNames(g, app.colourMarks));
