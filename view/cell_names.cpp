@@ -76,4 +76,12 @@ std::string ScoreName(const GameState& state) {
     return "Score: " + std::to_string(state.score);
 }
 
+std::optional<Cell> SelectedCell(const GameState& state) {
+    const Selection& s = state.selection;
+    if (s.color == kNoBall || !OnDesk(s.x, s.y)) {
+        return std::nullopt;
+    }
+    return Cell{s.x, s.y};
+}
+
 }  // namespace quorbals

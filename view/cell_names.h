@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "game/state.h"
@@ -39,6 +40,10 @@ std::string CellName(const GameState& state, Cell cell, bool marks, Place place 
 // Every cell's name, row by row.
 std::array<std::string, kCellCount> CellNames(const GameState& state, bool marks,
                                               Place place = Place::kNamed);
+
+// The cell a reader hears as selected: the selected ball's, when a ball is
+// selected and its cell lies on the Desk (a loaded game may say otherwise).
+std::optional<Cell> SelectedCell(const GameState& state);
 
 // "Next: red, green, blue" (with marks: "red cross, ...").
 std::string PreviewNames(const GameState& state, bool marks);

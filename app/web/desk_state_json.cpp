@@ -15,8 +15,8 @@ std::string DeskStateJson(const AppState& app) {
         j.Text(name);
     }
     j.Close(']');
-    const int selected =
-        g.selection.color == kNoBall ? -1 : CellIndex(g.selection.x, g.selection.y);
+    const std::optional<Cell> chosen = SelectedCell(g);
+    const int selected = chosen ? CellIndex(chosen->x, chosen->y) : -1;
     // Where the next key acts, shown or not: the grid's active cell, as the
     // focused cell of the other front ends' Desk.
     const int cursor = CellIndex(app.cursor.cell.x, app.cursor.cell.y);

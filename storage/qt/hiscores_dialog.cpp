@@ -135,6 +135,10 @@ void TF_Hiscores::BuildGrid() {
         gridPalette.setColor(group, QPalette::Text, Qt::black);
     }
     SG_Scores->setPalette(gridPalette);
+    // The style picks the grid lines' colour from its own palette; the
+    // one property a style sheet sets here gives them the design's.
+    SG_Scores->setStyleSheet(QStringLiteral("QTableView { gridline-color: %1; }")
+                                 .arg(ToQColor(kScoreGridLineColour).name()));
     SG_Scores->setEnabled(false);
 }
 

@@ -83,6 +83,13 @@ TEST_F(HiscoresDialogTest, LayoutOfTheDialog) {
     EXPECT_EQ(dialog.SG_Scores->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_FALSE(dialog.SG_Scores->isEnabled());
     EXPECT_TRUE(dialog.SG_Scores->showGrid());
+    {
+        // The line after the first column, inside the grid's frame, in a data row.
+        const QImage grid = dialog.SG_Scores->grab().toImage();
+        const DesignRect cell = ScoreCellRect(3, 0);
+        EXPECT_EQ(grid.pixelColor(kScoreGridFrame + cell.Right(), kScoreGridFrame + cell.y + 5),
+                  ToQColor(kScoreGridLineColour));
+    }
     EXPECT_TRUE(dialog.SG_Scores->font().bold());
     EXPECT_EQ(dialog.SG_Scores->font().pixelSize(), 13);
     EXPECT_EQ(dialog.BB_OK->geometry(), ToQRect(kOkButton));

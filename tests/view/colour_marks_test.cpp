@@ -124,5 +124,17 @@ TEST(CellNames, WhileABallIsSelectedFreeCellsSayWhetherItCanGetThere) {
     EXPECT_EQ(state.path.grid, GameState{}.path.grid) << "asking changed nothing";
 }
 
+TEST(CellNames, TheSelectedCellIsTheSelectedBallsWhileItLiesOnTheDesk) {
+    GameState state;
+    EXPECT_FALSE(SelectedCell(state)) << "nothing selected";
+    state.selection = {6, 1, 3, 0};
+    ASSERT_TRUE(SelectedCell(state));
+    EXPECT_EQ(SelectedCell(state)->x, 6);
+    EXPECT_EQ(SelectedCell(state)->y, 1);
+    // A loaded game may hold a selection outside the Desk: readers hear none.
+    state.selection = {9, 1, 3, 0};
+    EXPECT_FALSE(SelectedCell(state));
+}
+
 }  // namespace
 }  // namespace quorbals

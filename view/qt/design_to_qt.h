@@ -1,6 +1,7 @@
 // The design's rectangles and fonts as Qt takes them.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QRect>
 #include <QString>
@@ -11,6 +12,10 @@ namespace quorbals {
 
 inline QRect ToQRect(const DesignRect& r) {
     return QRect(r.x, r.y, r.width, r.height);
+}
+
+inline QColor ToQColor(DesignColour colour) {
+    return QColor::fromRgb(colour);
 }
 
 inline QFont ToQFont(const DesignFont& design) {

@@ -123,8 +123,8 @@ std::string DeskAccessible::NameOf(int index) const {
 }
 
 int DeskAccessible::SelectedIndex() const {
-    const Selection& s = View()->Game().state.selection;
-    return s.color == kNoBall || !OnDesk(s.x, s.y) ? -1 : CellIndex(s.x, s.y);
+    const std::optional<Cell> cell = SelectedCell(View()->Game().state);
+    return cell ? CellIndex(cell->x, cell->y) : -1;
 }
 
 int DeskAccessible::FocusedIndex() const {

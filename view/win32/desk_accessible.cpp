@@ -111,11 +111,8 @@ LONG DeskAccessible::FocusedChild() const {
 }
 
 LONG DeskAccessible::SelectedChild() const {
-    const Selection& selection = facts_.game.selection;
-    if (selection.color == kNoBall || !OnDesk(selection.x, selection.y)) {
-        return 0;
-    }
-    return ChildOf(Cell{selection.x, selection.y});
+    const std::optional<Cell> cell = SelectedCell(facts_.game);
+    return cell ? ChildOf(*cell) : 0;
 }
 
 LONG DeskAccessible::Neighbour(LONG child, LONG direction) const {
