@@ -3,6 +3,7 @@
 // has ended, is dropped (the page blocks it too).
 #include <emscripten.h>
 
+#include "app/about_box_layout.h"
 #include "app/main_menu.h"
 #include "app/main_window_layout.h"
 #include "app/web/key_flags.h"
@@ -11,6 +12,7 @@
 #include "app/web/startup.h"
 #include "app/web/tables_json.h"
 #include "platform/web/page_wait.h"
+#include "storage/high_score_commands.h"
 #include "view/design_geometry.h"
 
 using quorbals::MainWindow;
@@ -113,6 +115,17 @@ EMSCRIPTEN_KEEPALIVE void quorbals_page_hidden() {
 EMSCRIPTEN_KEEPALIVE double quorbals_fitted_scale(double viewWidth, double viewHeight, int width,
                                                   int height) {
     return quorbals::FittedScale(viewWidth, viewHeight, width, height);
+}
+
+// The dialogs' rules, which the page's boxes follow as the other front
+// ends' do: whether a click at (x, y) of the About box closes it, and
+// whether Escape closes the high scores.
+EMSCRIPTEN_KEEPALIVE int quorbals_about_click_reaches_ok(int x, int y) {
+    return quorbals::AboutClickReachesOk(x, y) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int quorbals_escape_closes_scores(int okButtonHasFocus) {
+    return quorbals::EscapeClosesScores(okButtonHasFocus != 0) ? 1 : 0;
 }
 
 // Whether a score `textWidth` design pixels wide is centred in its label

@@ -125,9 +125,9 @@ export class HighScoreDialog {
         }
     }
 
-    // Modal until OK, Enter, or Escape from the OK button; resolves the name
-    // box's text.
-    runModal(modals) {
+    // Modal until OK, Enter, or Escape where escapeCloses(okHasFocus) says
+    // so (the game's rule); resolves the name box's text.
+    runModal(modals, escapeCloses) {
         return new Promise((resolve) => {
             const entry = {window: this.window};
             const finish = () => {
@@ -149,8 +149,7 @@ export class HighScoreDialog {
                 if (e.key === "Enter") {
                     finish();
                 } else if (e.key === "Escape") {
-                    // No cancel button: Escape closes only from the OK button.
-                    if (document.activeElement === this.ok) {
+                    if (escapeCloses(document.activeElement === this.ok)) {
                         finish();
                     }
                 } else if (e.key === "Tab") {

@@ -107,6 +107,7 @@ export class AboutBox {
         this.window.attachClient(table.form[2], table.form[3]);
         fontStyle(this.window.client, table.baseFont);
         const form = place(element("div", "panel lowered", this.window.client), table.form);
+        this.form = form;
         const inner = element("div", "panel raised", form);
         place(inner, insideRing(table.form, tables.bevel));
         const frame = place(element("div", "panel lowered", inner), within(table.iconFrame, inset));
@@ -131,13 +132,12 @@ export class AboutBox {
             node.style.color = colour(table.lineColour);
             node.textContent = line.text;
         }
-        this.frame = frame;
-        this.frameInner = frameInner;
         this.icon = icon;
     }
 
-    // The modal dialog; resolves when it has ended.
-    runModal(modals) {
+    // The modal dialog; resolves when it has ended. reachesOk(x, y): whether
+    // a click at that design point of the box closes it (the game's rule).
+    runModal(modals, reachesOk) {
         return new Promise((resolve) => {
             const entry = {window: this.window};
             const finish = () => {
@@ -145,9 +145,12 @@ export class AboutBox {
                 this.window.remove();
                 resolve();
             };
+            // Every click lands on the client itself, so that its offset is
+            // the point of the box.
+            this.form.style.pointerEvents = "none";
             this.window.client.addEventListener("click", (e) => {
-                const onFrame = (e.target === this.frame || e.target === this.frameInner);
-                if (!onFrame) {
+                const [x, y] = this.window.designPoint(e);
+                if (reachesOk(Math.floor(x), Math.floor(y))) {
                     finish();
                 }
             });

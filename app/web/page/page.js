@@ -247,7 +247,8 @@ const page = {
         return askLoadFile(files, tables.gameFiles);
     },
     showAbout() {
-        return new AboutBox(tables, false).runModal(modals);
+        return new AboutBox(tables, false).runModal(
+            modals, (x, y) => game._quorbals_about_click_reaches_ok(x, y) !== 0);
     },
     openHelp() {
         window.open("help/quorbals.htm", "quorbals-help");
@@ -268,7 +269,8 @@ const page = {
         highScores().setSummary(text);
     },
     runHighScores() {
-        return highScores().runModal(modals);
+        return highScores().runModal(
+            modals, (okHasFocus) => game._quorbals_escape_closes_scores(okHasFocus ? 1 : 0) !== 0);
     },
 };
 

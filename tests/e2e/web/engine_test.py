@@ -191,6 +191,22 @@ class EngineTest(harness.BrowserTest):
         wait_for("the About box gone, the Desk with the keys",
                  lambda: page.js("return document.activeElement.id;") == "desk-grid")
 
+    def test_a_click_closes_the_about_box_but_on_the_icon_frame(self):
+        page = self.page
+        self.started()
+        page.menu("MI_Help", "MI_HelpAbout")
+        frame_js = harness.RECT_OF_JS + (
+            "const c = [...document.querySelectorAll('.window .client')]"
+            ".find((e) => e.textContent.includes('Version') && e.offsetParent);"
+            "return c ? rectOf(c.querySelector('.panel.raised .panel.lowered')) : null;")
+        frame = wait_for("the About box", lambda: page.js(frame_js))
+        # The icon's frame (the rings around the icon) keeps the box; the
+        # face of the form closes it.
+        page.click_at(frame["left"] + 1.5, frame["top"] + 1.5)
+        self.assertIsNotNone(page.js(frame_js), "a click on the icon's frame closed the box")
+        page.click_at(frame["left"] + frame["width"] * 2, frame["top"] + frame["height"] * 2)
+        wait_for("the About box gone", lambda: page.js(frame_js) is None)
+
     def test_a_move_by_pointer(self):
         page = self.page
         cells = self.started()["cells"]
