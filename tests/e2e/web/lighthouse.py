@@ -13,7 +13,7 @@ from pathlib import Path
 from harness import CHROMIUM, SOURCE_DIR, private_environment
 
 INSTALLER = SOURCE_DIR / "tools" / "web" / "install_lighthouse.sh"
-FOLDER = Path(os.environ.get("QUORBALS_LIGHTHOUSE", SOURCE_DIR / "build" / "lighthouse"))
+FOLDER = Path(os.environ.get("QUORBALS_LIGHTHOUSE") or SOURCE_DIR / "build" / "lighthouse")
 CHROME_FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
                 "--no-default-browser-check", "--disable-background-networking",
                 "--disable-component-update", "--disable-sync", "--disable-extensions",
